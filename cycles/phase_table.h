@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "calendar/civil_time.h"
+
+namespace selenarc {
+
+// The soli-lunar cycle table: rows 1..21 used (row 0 never). Row 4j+1..4j+4 are the new moon,
+// first quarter, full moon and last quarter of lunation BirthLunation + j; row 21 the new moon
+// of BirthLunation + 5.
+struct PhaseTable {
+    static constexpr int kRows = 22;
+    std::array<double, kRows> PhaseJD{};
+    std::array<std::string, kRows> PhaseText;     // JulianDayToDate of PhaseJD
+    std::array<CivilDateTime, kRows> LifeDate{};  // the date of life the phase stands for
+    std::array<std::string, kRows> LifeDateText;  // "yyyy/mm/dd"
+    std::array<int16_t, kRows> PhaseAge{};        // whole calendar days birth -> phase, read as years
+    std::array<std::string, kRows> PhaseSign;     // "1".."12" or blank
+};
+
+// What the soli-lunar computation leaves for the dial and the window.
+struct SoliLunarCycle {
+    PhaseTable table;
+    CivilDateTime BirthUT{};  // birth moment in universal time, to the minute
+    int32_t BirthLunation = 0;
+    std::string birthUtDateText;  // the universal-time birth date "JJ/MM/AAAA"
+    double BirthJD = 0.0;         // JourJulien of the universal-time birth moment
+};
+
+}  // namespace selenarc
