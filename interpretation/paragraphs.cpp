@@ -1,0 +1,199 @@
+#include "interpretation/paragraphs.h"
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace selenarc {
+namespace {
+
+// The files are a few tens of kilobytes; anything far larger is not one of ours.
+constexpr std::uintmax_t kMaxFileBytes = 16u * 1024u * 1024u;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Length of the well-formed UTF-8 sequence starting at `pos`, or 0 when it is malformed
+// (overlong forms, surrogates and code points above U+10FFFF are refused).
+std::size_t utf8SequenceLength(std::string_view text, std::size_t pos) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // bounds of the second byte, narrowed for the lead bytes that need it
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (pos + length > text.size() || byte(pos + 1) < low || byte(pos + 1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(pos + i) < 0x80 || byte(pos + i) > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+// What is wrong with a piece's text, or "" when it is well-formed UTF-8 without control characters.
+std::string textFault(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c == '\t') {
+            return "une seconde tabulation se trouve dans le texte";
+        }
+        if (c < 0x20 || c == 0x7F) {
+            return "le texte contient un caractère de contrôle";
+        }
+        const std::size_t length = utf8SequenceLength(text, pos);
+        if (length == 0) {
+            return "le texte n'est pas en UTF-8 valide";
+        }
+        pos += length;
+    }
+    return "";
+}
+
+// Keys are short ASCII names such as "I1", "SOLEIL-5-2" or "S1-square-1".
+bool isValidKey(std::string_view key) {
+    if (key.empty()) {
+        return false;
+    }
+    for (const char c : key) {
+        const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                             c == '-' || c == '_';
+        if (!allowed) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isBlankLine(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string lineError(const std::string& fileName, std::size_t lineNumber, const std::string& what) {
+    return "Fichier de textes « " + fileName + " », ligne " + std::to_string(lineNumber) + " : " + what + ".";
+}
+
+}  // namespace
+
+std::optional<ParagraphSet> parseParagraphText(std::string_view content, const std::string& fileName,
+                                               std::string& error) {
+    if (content.starts_with(kByteOrderMark)) {
+        content.remove_prefix(kByteOrderMark.size());
+    }
+    ParagraphSet paragraphs;
+    std::map<std::string, std::size_t, std::less<>> firstLineOfKey;
+    std::size_t lineNumber = 0;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        ++lineNumber;
+        std::size_t end = content.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = content.size();
+        }
+        std::string_view line = content.substr(start, end - start);
+        start = end + 1;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        if (isBlankLine(line) || line.starts_with('#')) {
+            continue;
+        }
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) {
+            error = lineError(fileName, lineNumber, "il manque la tabulation entre la clé et le texte");
+            return std::nullopt;
+        }
+        const std::string_view key = line.substr(0, tab);
+        const std::string_view text = line.substr(tab + 1);
+        if (key.empty()) {
+            error = lineError(fileName, lineNumber, "la clé est vide");
+            return std::nullopt;
+        }
+        if (!isValidKey(key)) {
+            error =
+                lineError(fileName, lineNumber,
+                          "la clé ne doit contenir que des lettres sans accent, des chiffres et des tirets");
+            return std::nullopt;
+        }
+        if (const auto seen = firstLineOfKey.find(key); seen != firstLineOfKey.end()) {
+            error = lineError(
+                fileName, lineNumber,
+                "la clé « " + std::string(key) + " » figure déjà à la ligne " + std::to_string(seen->second));
+            return std::nullopt;
+        }
+        if (const std::string fault = textFault(text); !fault.empty()) {
+            error = lineError(fileName, lineNumber, fault);
+            return std::nullopt;
+        }
+        firstLineOfKey.emplace(key, lineNumber);
+        paragraphs.emplace(key, text);
+    }
+    return paragraphs;
+}
+
+std::optional<ParagraphSet> loadParagraphFile(const std::filesystem::path& file, std::string& error) {
+    const std::string name = file.string();
+    std::error_code status;
+    if (!std::filesystem::is_regular_file(file, status)) {
+        error = "Fichier de textes « " + name + " » introuvable.";
+        return std::nullopt;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, status);
+    if (status || size > kMaxFileBytes) {
+        error = "Fichier de textes « " + name + " » illisible ou trop volumineux.";
+        return std::nullopt;
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad() || !in.is_open()) {
+        error = "Fichier de textes « " + name + " » illisible.";
+        return std::nullopt;
+    }
+    return parseParagraphText(content, name, error);
+}
+
+std::optional<ParagraphSet> loadAllParagraphs(const std::filesystem::path& interpretationFolder,
+                                              std::string& error) {
+    static constexpr std::array<const char*, 3> kFiles = {"cycle-de-vie.txt", "jupiter.txt", "saturne.txt"};
+    ParagraphSet all;
+    for (const char* fileName : kFiles) {
+        const std::filesystem::path path = interpretationFolder / fileName;
+        auto one = loadParagraphFile(path, error);
+        if (!one) {
+            return std::nullopt;
+        }
+        for (auto& [key, text] : *one) {
+            if (all.contains(key)) {
+                error = "Fichier de textes « " + path.string() + " » : la clé « " + key +
+                        " » figure déjà dans un autre fichier.";
+                return std::nullopt;
+            }
+            all.emplace(key, std::move(text));
+        }
+    }
+    return all;
+}
+
+std::string paragraph(const ParagraphSet& set, std::string_view key) {
+    const auto found = set.find(key);
+    return found == set.end() ? std::string() : found->second;
+}
+
+}  // namespace selenarc
