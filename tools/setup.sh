@@ -29,6 +29,7 @@ fi
 selenarc_build() {
     local folder=$1
     shift
-    cmake -S . -B "$folder" -G Ninja "$@" > "$folder.configure.log" 2>&1 || { cat "$folder.configure.log"; return 1; }
+    mkdir -p "$folder"
+    cmake -S . -B "$folder" -G Ninja "$@" > "$folder/configure.log" 2>&1 || { cat "$folder/configure.log"; return 1; }
     cmake --build "$folder" --parallel "$(nproc)"
 }

@@ -6,7 +6,7 @@ using namespace selenarc;
 
 class CivilTimeTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void monthsClipTheDay_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("months");

@@ -1,0 +1,149 @@
+#include "cycles/soli_lunar.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "calendar/julian_day.h"
+#include "calendar/time_zone.h"
+#include "cycles/life_date.h"
+#include "sky/lunar_phases.h"
+#include "sky/sign_names.h"
+
+namespace selenarc {
+
+namespace {
+
+constexpr int kLastRow = 21;
+constexpr int kLunations = 6;  // k .. k + 5
+
+std::string twoDigits(int value) {
+    return value < 10 ? "0" + std::to_string(value) : std::to_string(value);
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A sign column of the lunation table; a blank column (or none) is no sign.
+std::string phaseSignText(const std::string& column) {
+    return column.size() == 1 && column != " " ? decodeSignDigit(column[0]) : std::string{};
+}
+
+// Lunations k .. k + 5 from the table lines in file order: a later line for the same lunation
+// overwrites, reading stops at the line of k + 5, an absent lunation leaves its rows blank.
+std::array<std::string, PhaseTable::kRows> phaseSigns(const LunationTable& sl, int32_t k) {
+    std::array<std::string, PhaseTable::kRows> signs;
+    for (const LunationLine& line : sl.lines) {
+        const int64_t j = int64_t{line.number} - k;
+        if (j >= 0 && j < kLunations - 1) {
+            for (int phase = 0; phase < 4; ++phase) {
+                signs[4 * j + phase + 1] = phaseSignText(line.signs[phase]);
+            }
+        } else if (j == kLunations - 1) {
+            signs[kLastRow] = phaseSignText(line.signs[0]);
+            break;
+        }
+    }
+    return signs;
+}
+
+double phaseInstant(int row, int32_t k) {
+    const int32_t lunation = k + (row - 1) / 4;
+    switch ((row - 1) % 4) {
+        case 0:
+            return NewMoonJD(lunation);
+        case 1:
+            return FirstQuarterJD(lunation);
+        case 2:
+            return FullMoonJD(lunation);
+        default:
+            return LastQuarterJD(lunation);
+    }
+}
+
+int16_t toAge(long days) {
+    return static_cast<int16_t>(
+        std::clamp<long>(days, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+}
+
+// Cycle c runs from the new moon of row 4c + 1 to that of row 4c + 5, both days included; the
+// first match wins, so a closing day belongs to the earlier cycle. Cycle 4 is not searched.
+std::optional<int> cycleOfToday(const PhaseTable& table, std::chrono::sys_days today) {
+    for (int c = 0; c <= 3; ++c) {
+        if (table.LifeDate[4 * c + 1].day <= today && today <= table.LifeDate[4 * c + 5].day) {
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
+constexpr std::array<const char*, 5> kCycleLabels{"Cycle prép. : jusqu'à ", "1er cycle : jusqu'à ",
+                                                  "2ème cycle : jusqu'à ", "3ème cycle : jusqu'à ",
+                                                  "4ème cycle : jusqu'à "};
+constexpr int kOldestListedAge = 100;
+
+}  // namespace
+
+SoliLunarResult calcul_soli_lunaire(const PersonRecord& person, const CivilDateTime& now,
+                                    const LunationTable& sl, RunState& state, const MessageSink& sink) {
+    SoliLunarResult result;
+    state.CurrentLunarCycle = -1;
+    state.CurrentCycleStart.clear();
+    state.CurrentCycleEnd.clear();
+
+    // Entries are screened before the run; one that still cannot be read leaves an empty result.
+    const std::optional<CivilDate> localDate = parseDayMonthYear(trimmed(person.Text1));
+    if (!localDate) {
+        return result;
+    }
+
+    SoliLunarCycle& cycle = result.cycle;
+    const UniversalBirthTime ut = toUniversalTime(*localDate, person.Text2, person.timeZoneRow);
+    cycle.BirthUT = {std::chrono::sys_days{ut.date},
+                     std::chrono::hours{ut.hour} + std::chrono::minutes{ut.minute}};
+    cycle.birthUtDateText = formatDayMonthYear(ut.date);
+    cycle.BirthJD =
+        JourJulien(cycle.birthUtDateText + " à " + twoDigits(ut.hour) + "h" + twoDigits(ut.minute), sink);
+    const int32_t k = LunationAt(cycle.BirthJD);
+    cycle.BirthLunation = k;
+
+    PhaseTable& table = cycle.table;
+    table.PhaseSign = phaseSigns(sl, k);
+    for (int row = 1; row <= kLastRow; ++row) {
+        table.PhaseJD[row] = phaseInstant(row, k);
+        table.PhaseText[row] = JulianDayToDate(table.PhaseJD[row], sink);
+        const ProgressedDate life = progressedLifeDateFromText(table.PhaseText[row], cycle.BirthUT);
+        table.LifeDate[row] = life.lifeDate;
+        table.LifeDateText[row] = formatSortable(CivilDate{life.lifeDate.day});
+        table.PhaseAge[row] = toAge(life.days);
+    }
+
+    const std::optional<int> current = cycleOfToday(table, now.day);
+    if (current) {
+        state.CurrentLunarCycle = static_cast<int16_t>(*current);
+        state.CurrentCycleStart = table.LifeDateText[4 * *current + 1];
+        state.CurrentCycleEnd = table.LifeDateText[4 * *current + 5];
+    }
+
+    // Entries older than 100 years are left out, except the one of today's cycle.
+    for (int c = 0; c < static_cast<int>(kCycleLabels.size()); ++c) {
+        const int16_t age = table.PhaseAge[4 * c + 5];
+        const bool isCurrent = current == c;
+        if (age <= kOldestListedAge || isCurrent) {
+            if (isCurrent) {
+                result.Combo2Selected = static_cast<int>(result.Combo2.size());
+            }
+            result.Combo2.push_back(kCycleLabels[c] + std::to_string(age) + " ans");
+        }
+    }
+    return result;
+}
+
+}  // namespace selenarc

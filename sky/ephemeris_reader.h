@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "sky/ephemeris_tables.h"
+
+namespace selenarc {
+
+// Readers of the five ephemeris tables. Lines end with CR LF (a bare LF is accepted too); a blank line
+// is skipped; columns are counted from 1 on the line as read, so a leading blank shifts every field.
+//
+// Ingress line: day (columns 1-2), month (4-5), year (7-10), motion code (11), SignDigit (12), and
+// optionally " HH:MM", the universal time of the ingress (13-18). Only the motion codes "R" and "D" are
+// kept; a line with any other code is skipped once its date has been read. Kept lines must come in
+// ascending date order.
+//
+// Lunation line: lunation number (columns 1-4), then the SignDigits of NL, PQ, PL, DQ (6-9), each
+// possibly blank. Numbers must not decrease from line to line.
+//
+// A line that cannot be read makes the result empty and `error` says which, e.g.
+// "Table su.txt, ligne 12 : date illisible".
+std::optional<IngressTable> parseIngressText(std::string_view content, const std::string& fileName,
+                                             std::string& error);
+std::optional<LunationTable> parseLunationText(std::string_view content, const std::string& fileName,
+                                               std::string& error);
+
+// Reads so.txt, su.txt, sj.txt, ss.txt and sl.txt from `folder`. A missing, unreadable or empty file
+// or a bad line gives no tables and a French message naming the file (and the line) in `error`.
+std::optional<EphemerisTables> loadEphemerisTables(const std::filesystem::path& folder, std::string& error);
+
+}  // namespace selenarc

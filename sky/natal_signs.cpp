@@ -1,0 +1,49 @@
+#include "sky/natal_signs.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace selenarc {
+
+namespace {
+
+int16_t signIndex(const std::string& decoded) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(decoded.data(), decoded.data() + decoded.size(), value);
+    const bool whole = error == std::errc{} && end == decoded.data() + decoded.size();
+    return whole && value >= 1 && value <= 12 ? static_cast<int16_t>(value) : int16_t{0};
+}
+
+}  // namespace
+
+int16_t natalSign(const IngressTable& table, CivilDate birthDate, const CivilDateTime& birthUT) {
+    const std::chrono::sys_time<std::chrono::minutes> birthInstant = birthUT.instant();
+    auto isLater = [&](const IngressLine& line) {
+        if (line.timeUT) {
+            return std::chrono::sys_days{line.date} + *line.timeUT > birthInstant;
+        }
+        return line.date > birthDate;
+    };
+    // Lines dated before both the local birth date and the universal birth day cannot be later than
+    // the birth, whichever rule applies to them: skip them at once, then scan in file order.
+    const CivilDate earliest = std::min(birthDate, CivilDate{birthUT.day});
+    const auto& lines = table.accepted;
+    auto it = std::lower_bound(lines.begin(), lines.end(), earliest,
+                               [](const IngressLine& line, CivilDate date) { return line.date < date; });
+    it = std::find_if(it, lines.end(), isLater);
+    if (it == lines.end() || it == lines.begin()) {
+        return 0;
+    }
+    return signIndex(std::prev(it)->sign);
+}
+
+void calcul_soleil(CivilDate birthDate, const CivilDateTime& birthUT, const IngressTable& so,
+                   RunState& state) {
+    state.NatalSunSign = natalSign(so, birthDate, birthUT);
+}
+
+void calcul_lune(CivilDate birthDate, const CivilDateTime& birthUT, const IngressTable& su, RunState& state) {
+    state.NatalMoonSign = natalSign(su, birthDate, birthUT);
+}
+
+}  // namespace selenarc
