@@ -1,10 +1,56 @@
 #include <QApplication>
-#include <QWidget>
+#include <QDateTime>
+#include <QDir>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/program_folder.h"
+#include "app/qt/main_window.h"
+#include "app/qt/message_box.h"
+#include "app/report_command.h"
+
+namespace {
+
+// The only place that reads the clock: local date and time to the minute.
+selenarc::CivilDateTime clockNow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return selenarc::makeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute());
+}
+
+int runReportCommand(int argc, char* argv[], const std::filesystem::path& programFolder) {
+    std::vector<std::string> arguments(argv + 2, argv + argc);
+    const auto parsed = selenarc::parseReportOptions(arguments);
+    if (!parsed.options) {
+        std::cerr << "selenarc : " << parsed.error << '\n' << selenarc::kReportUsageText;
+        return selenarc::kReportUsage;
+    }
+    return selenarc::runReport(*parsed.options, programFolder, clockNow(), std::cout, std::cerr);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    const bool report = argc >= 2 && std::string(argv[1]) == "--rapport";
+    if (report) {
+        // Headless: no window system needed (the PDF is painted offscreen).
+        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    }
     QApplication application(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Selenarc");
+    QApplication::setApplicationName("selenarc");
+    QApplication::setApplicationDisplayName("Selenarc");
+    const auto programFolder =
+        selenarc::findProgramFolder(QDir(QApplication::applicationDirPath()).absolutePath().toStdString());
+    if (report) {
+        return runReportCommand(argc, argv, programFolder);
+    }
+    if (argc >= 2) {
+        std::cerr << "selenarc : option inconnue : " << argv[1] << '\n' << selenarc::kReportUsageText;
+        return selenarc::kReportUsage;
+    }
+    selenarc::MainWindow window(programFolder, {}, clockNow);
     window.show();
     return application.exec();
 }

@@ -1,0 +1,32 @@
+#include "app/entry_validation.h"
+
+#include "calendar/entry_checks.h"
+
+namespace selenarc {
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+std::optional<EntryFailure> checkEntries(const PersonRecord& person) {
+    if (trimmed(person.t_prenom).empty()) {
+        return EntryFailure{EntryField::FirstName, "Le prénom doit être saisi"};
+    }
+    if (trimmed(person.t_nom).empty()) {
+        return EntryFailure{EntryField::LastName, "Le nom doit être saisi"};
+    }
+    if (const std::string message = CheckDateText(person.Text1); !message.empty()) {
+        return EntryFailure{EntryField::BirthDate, "Date de naissance : " + message};
+    }
+    if (const std::string message = CheckTimeText(person.Text2); !message.empty()) {
+        return EntryFailure{EntryField::BirthTime, "Heure de naissance : " + message};
+    }
+    return std::nullopt;
+}
+
+}  // namespace selenarc

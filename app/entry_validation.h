@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/person_record.h"
+
+namespace selenarc {
+
+// The field "Calculer" puts the focus back into when a check fails.
+enum class EntryField { FirstName, LastName, BirthDate, BirthTime };
+
+struct EntryFailure {
+    EntryField field;
+    std::string message;  // shown in a box titled "Erreur" with an exclamation icon
+};
+
+// The four checks of "Calculer", in order: first name, last name, date, time; the first failure wins.
+std::optional<EntryFailure> checkEntries(const PersonRecord& person);
+
+// Blanks (spaces, tabs) removed at both ends.
+std::string trimmed(const std::string& text);
+
+}  // namespace selenarc

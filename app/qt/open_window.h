@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "app/data_folder.h"
+#include "app/person_file.h"
+
+class QListWidget;
+
+namespace selenarc {
+
+// What the "Ouvrir" window does to the main window.
+struct OpenTarget {
+    std::function<void()> effacer;                       // clears the main window
+    std::function<PersonRecord()> person;                // the entry fields as they are now
+    std::function<void(const PersonRecord&)> setPerson;  // fills the entry fields
+    std::function<void()> lancer;                        // run sequence, then the persons/events
+};
+
+// The "Ouvrir" window: the saved persons, listed once when the window is created. One instance,
+// shown without blocking, destroyed after "Ouvrir" or "Abandonner".
+class OpenWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Shows the existing window, or creates it (and lists the folder's files).
+    static OpenWindow* showOpen(const DataFolder& folder, OpenTarget target, MessageSink sink);
+    static OpenWindow* existing();
+
+    // "Ouvrir" (and a double-click on a line): clears the main window, loads the selected person,
+    // reruns everything, closes this window.
+    void ouvrir();
+    // "Abandonner": closes this window, nothing else.
+    void abandonner();
+
+  private:
+    OpenWindow(const DataFolder& folder, OpenTarget target, MessageSink sink);
+    bool load(const PersonListEntry& entry);
+
+    DataFolder folder_;
+    OpenTarget target_;
+    MessageSink sink_;
+    std::vector<PersonListEntry> entries_;  // one per line of the list, same order
+    QListWidget* List1_ = nullptr;
+    bool opening_ = false;
+};
+
+}  // namespace selenarc

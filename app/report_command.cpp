@@ -1,0 +1,116 @@
+#include "app/report_command.h"
+
+#include <ostream>
+
+#include "app/report_json.h"
+#include "app/session.h"
+
+namespace selenarc {
+
+const char* const kReportUsageText =
+    "usage : selenarc --rapport [--prenom P] [--nom N] [--date JJ/MM/AAAA] [--heure HHhMM]\n"
+    "                           [--fuseau 0..25] [--aujourdhui \"JJ/MM/AAAA HHhMM\"]\n"
+    "                           [--evenement \"JJ/MM/AAAA=Nom\"]... [--fichier FICHIER.atl] [--pdf FICHIER.pdf]\n";
+
+namespace {
+
+std::optional<int> wholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 4) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// "JJ/MM/AAAA HHhMM"
+std::optional<CivilDateTime> parseNow(const std::string& text) {
+    if (text.size() != 16 || text[10] != ' ' || text[13] != 'h') {
+        return std::nullopt;
+    }
+    const auto date = parseDayMonthYear(std::string_view(text).substr(0, 10));
+    const auto hour = wholeNumber(text.substr(11, 2));
+    const auto minute = wholeNumber(text.substr(14, 2));
+    if (!date || !hour || !minute || *hour > 23 || *minute > 59) {
+        return std::nullopt;
+    }
+    return CivilDateTime{std::chrono::sys_days{*date}, std::chrono::hours{*hour} + std::chrono::minutes{*minute}};
+}
+
+}  // namespace
+
+ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments) {
+    ReportOptions options;
+    int eventRow = 0;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& name = arguments[i];
+        if (i + 1 >= arguments.size()) {
+            return {std::nullopt, "option sans valeur : " + name};
+        }
+        const std::string& value = arguments[++i];
+        if (name == "--prenom") {
+            options.person.t_prenom = value;
+        } else if (name == "--nom") {
+            options.person.t_nom = value;
+        } else if (name == "--date") {
+            options.person.Text1 = value;
+        } else if (name == "--heure") {
+            options.person.Text2 = value;
+        } else if (name == "--fuseau") {
+            const auto row = wholeNumber(value);
+            if (!row || *row > 25) {
+                return {std::nullopt, "fuseau horaire invalide (0 à 25) : " + value};
+            }
+            options.person.timeZoneRow = *row;
+        } else if (name == "--aujourdhui") {
+            options.now = parseNow(value);
+            if (!options.now) {
+                return {std::nullopt, "date du jour invalide (JJ/MM/AAAA HHhMM) : " + value};
+            }
+        } else if (name == "--evenement") {
+            // "date=name"; without "=" the whole value is the date.
+            if (eventRow >= PersonRecord::kEventRows) {
+                return {std::nullopt, "plus de 12 événements"};
+            }
+            const auto equals = value.find('=');
+            options.person.events[eventRow++] =
+                equals == std::string::npos ? EventRow{value, ""}
+                                            : EventRow{value.substr(0, equals), value.substr(equals + 1)};
+        } else if (name == "--pdf") {
+            options.pdfFile = value;
+        } else if (name == "--fichier") {
+            options.personFile = value;
+        } else {
+            return {std::nullopt, "option inconnue : " + name};
+        }
+    }
+    return {options, {}};
+}
+
+int runReport(const ReportOptions& options, const std::filesystem::path& programFolder,
+              const CivilDateTime& clockNow, std::ostream& out, std::ostream& err) {
+    size_t messages = 0;
+    Session session(programFolder, [&err, &messages](const Message& message) {
+        ++messages;
+        err << message.text << '\n';
+    });
+    const CivilDateTime now = options.now.value_or(clockNow);
+    if (session.calculer(options.person, now)) {
+        return kReportCheckFailed;
+    }
+    // The persons/events rows, as "Ok" would plot them; a refused row stops the report.
+    const size_t before = messages;
+    session.plotEvents(options.person.events, now);
+    if (messages > before) {
+        return kReportCheckFailed;
+    }
+    out << reportJson(session) << '\n';
+    return kReportOk;
+}
+
+}  // namespace selenarc

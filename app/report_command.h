@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/person_record.h"
+#include "calendar/civil_time.h"
+
+namespace selenarc {
+
+// selenarc --rapport [--prenom P] [--nom N] [--date JJ/MM/AAAA] [--heure HHhMM] [--fuseau R]
+//                    [--aujourdhui "JJ/MM/AAAA HHhMM"] [--evenement "JJ/MM/AAAA=Nom"]...
+struct ReportOptions {
+    PersonRecord person;
+    std::optional<CivilDateTime> now;  // --aujourdhui; the clock otherwise
+    std::string pdfFile;               // --pdf
+    std::string personFile;            // --fichier
+};
+
+struct ParsedReportOptions {
+    std::optional<ReportOptions> options;
+    std::string error;  // why the options were refused (for the usage message)
+};
+
+inline constexpr int kReportOk = 0;
+inline constexpr int kReportCheckFailed = 2;
+inline constexpr int kReportUsage = 64;
+
+extern const char* const kReportUsageText;
+
+// `arguments` are those after "--rapport".
+ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments);
+
+// Runs the whole computation as "Calculer" would and writes one JSON object to `out`;
+// a failed check writes its message to `err` and returns kReportCheckFailed.
+int runReport(const ReportOptions& options, const std::filesystem::path& programFolder,
+              const CivilDateTime& clockNow, std::ostream& out, std::ostream& err);
+
+}  // namespace selenarc

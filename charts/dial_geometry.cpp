@@ -1,0 +1,189 @@
+#include "charts/dial_geometry.h"
+
+#include <cmath>
+
+namespace selenarc {
+
+DialPoint DialGeometry::point(double angle, double radiusFraction) const {
+    const double r = radius(radiusFraction);
+    const double screenAngle = angle + 1.5 * std::numbers::pi;
+    return {X + r * std::cos(screenAngle), Y - r * std::sin(screenAngle)};
+}
+
+DialPoint DialGeometry::roundedPoint(double angle, double radiusFraction) const {
+    const DialPoint p = point(angle, radiusFraction);
+    // Whole twips, halves to even like the assignment of a real to a whole coordinate.
+    return {std::nearbyint(p.x), std::nearbyint(p.y)};
+}
+
+DialGeometry dialGeometry(const ChartSurface& surface) {
+    return {std::floor(surface.width / 2), std::floor(surface.height / 2)};
+}
+
+float wrapDialAngle(float angle) {
+    if (!std::isfinite(angle)) {
+        return 0.0f;
+    }
+    if (angle > 1.0e6f) {  // too large for whole turns to be subtracted one by one
+        return static_cast<float>(std::fmod(static_cast<double>(angle), kTwoPi));
+    }
+    while (angle > kTwoPi) {
+        angle = static_cast<float>(angle - kTwoPi);
+    }
+    return angle;
+}
+
+RimLabelPlacement placeRimLabel(const DialGeometry& g, float angle, double width, double height) {
+    RimLabelPlacement placed;
+    placed.anchor = g.roundedPoint(wrapDialAngle(angle), kOuterRingRadius);
+    if (placed.anchor.x <= g.X) {
+        placed.align = TextAlign::Right;
+        placed.left = placed.anchor.x - width - 50;
+    } else {
+        placed.align = TextAlign::Left;
+        placed.left = placed.anchor.x + 50;
+    }
+    placed.top = placed.anchor.y <= g.Y ? placed.anchor.y - height : placed.anchor.y;
+    return placed;
+}
+
+void showRimLabel(ChartLabel& label, const DialGeometry& g, float angle, const std::string& text,
+                  Rgb colour) {
+    const RimLabelPlacement placed = placeRimLabel(g, angle, label.width, label.height);
+    label.caption = text;
+    label.align = placed.align;
+    label.left = placed.left;
+    label.top = placed.top;
+    label.textColour = colour;
+    label.visible = true;
+}
+
+void drawRimRadius(ChartSurface& surface, float angle, Rgb colour) {
+    const DialGeometry g = dialGeometry(surface);
+    const DialPoint end = g.roundedPoint(angle, kOuterRingRadius);
+    surface.lines.push_back({g.X, g.Y, end.x, end.y, colour});
+}
+
+void drawRings(ChartSurface& surface) {
+    const DialGeometry g = dialGeometry(surface);
+    surface.circles.push_back({g.X, g.Y, g.radius(kInnerRingRadius), kBlue});
+    surface.circles.push_back({g.X, g.Y, g.radius(kOuterRingRadius), kBlue});
+}
+
+void drawTick(ChartSurface& surface, double angle) {
+    const DialGeometry g = dialGeometry(surface);
+    const DialPoint from = g.point(angle, kInnerRingRadius);
+    const DialPoint to = g.point(angle, kOuterRingRadius);
+    surface.lines.push_back({from.x, from.y, to.x, to.y, kDarkBlue});
+}
+
+void placeQuarterNames(ChartSurface& surface, const std::array<std::string, 4>& names) {
+    const DialGeometry g = dialGeometry(surface);
+    const double far = g.radius(kQuarterNameRadius);
+    ChartLabel& bottom = surface.label(names[0]);
+    bottom.left = g.X - std::floor(bottom.width / 2);
+    bottom.top = g.Y + far + 40;
+    ChartLabel& right = surface.label(names[1]);
+    right.left = g.X + far + 300;
+    right.top = g.Y - std::floor(right.height / 2);
+    ChartLabel& top = surface.label(names[2]);
+    top.left = g.X - std::floor(top.width / 2);
+    top.top = g.Y - far - 300;
+    ChartLabel& left = surface.label(names[3]);
+    left.left = g.X - far - 300 - left.width;
+    left.top = g.Y - std::floor(left.height / 2);
+    for (const std::string& name : names) {
+        surface.label(name).visible = true;
+    }
+}
+
+void placeCycleLegend(ChartSurface& surface, const CycleLegendNames& names) {
+    const DialGeometry g = dialGeometry(surface);
+    const double datesTop = g.Y + g.radius(kDateRadius);
+
+    ChartLabel& startDate = surface.label(names.startDate);
+    startDate.left = g.X - startDate.width - 40;
+    startDate.top = datesTop;
+    ChartLabel& startAge = surface.label(names.startAge);
+    startAge.left = startDate.left;
+    startAge.top = startDate.top + startDate.height;
+    ChartLabel& from = surface.label(names.from);
+    from.left = startAge.left;
+    from.top = startDate.top - from.height;
+
+    ChartLabel& endDate = surface.label(names.endDate);
+    endDate.left = g.X + 40;
+    endDate.top = datesTop;
+    ChartLabel& endAge = surface.label(names.endAge);
+    endAge.left = endDate.left;
+    endAge.top = endDate.top + endDate.height;
+    ChartLabel& to = surface.label(names.to);
+    to.left = endAge.left;
+    to.top = endDate.top - to.height;
+
+    ChartLabel& whole = surface.label(names.whole);
+    whole.left = from.left;
+    whole.width = to.width + from.width + 80;
+    whole.top = from.top - whole.height;
+
+    for (ChartLabel* shown : {&startDate, &from, &whole, &endDate, &to}) {
+        shown->visible = true;
+    }
+}
+
+void placeQuarterPictures(ChartSurface& surface, const QuarterPictureLayout& layout,
+                          const std::array<std::string, 4>& signTexts) {
+    const DialGeometry g = dialGeometry(surface);
+    const double inner = g.radius(kInnerRingRadius);
+    for (int j = 0; j < 4; ++j) {
+        SignPicture& box = surface.picture(layout.names[j]);
+        const int sign = signIndexFromText(signTexts[j]);
+        if (sign == 0) {
+            box.visible = false;
+            continue;
+        }
+        const double w = box.width, h = box.height;
+        switch (j) {
+            case 0:
+                box.left = g.X + 40;
+                box.top = g.Y + inner + 30;
+                break;
+            case 1:
+                box.left = g.X + inner + 40;
+                box.top = g.Y - h - 10;
+                break;
+            case 2:
+                box.left = g.X - w + layout.oppositionLeftShift;
+                box.top = g.Y - inner - h;
+                break;
+            default:
+                box.left = g.X - inner - w;
+                box.top = g.Y + layout.secondSquareTopShift;
+                break;
+        }
+        box.sign = sign;
+        box.visible = true;
+    }
+}
+
+int signIndexFromText(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    if (text.empty() || text.size() > 2) {
+        return 0;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value >= 1 && value <= 12 ? value : 0;
+}
+
+}  // namespace selenarc

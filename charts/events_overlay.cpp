@@ -1,0 +1,58 @@
+#include "charts/events_overlay.h"
+
+#include <string_view>
+
+#include "calendar/entry_checks.h"
+
+namespace selenarc {
+
+static std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, EventPlot& events,
+                ChartSurface& surface, SoliLunarChartState& chart, const SoliLunarCycle& cycle,
+                const CivilDateTime& now, RunState& state, const MessageSink& sink) {
+    events.EventCount = 0;
+    bool anyBadRow = false;
+    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+        const EventRow& row = rows[i];
+        if (trimSpaces(row.date).empty()) {
+            continue;  // an empty row, whatever its name
+        }
+        // The untrimmed text is checked: a date with a leading space is refused.
+        std::string reason = CheckDateText(row.date);
+        const auto date = parseDayMonthYear(row.date);
+        if (reason.empty() && !date) {
+            reason = "format incorrect : __/__/____";
+        }
+        if (!reason.empty()) {
+            sink(Message{"Date ligne " + std::to_string(i + 1) + " : " + reason, kProgramTitle,
+                         MessageIcon::None});
+            anyBadRow = true;
+            continue;
+        }
+        ++events.EventCount;
+        events.EventDates[events.EventCount] = CivilDateTime{std::chrono::sys_days{*date}};
+        events.EventNames[events.EventCount] = std::string(trimSpaces(row.name));
+    }
+    if (anyBadRow || chart.ShownLunarCycle < 1 || chart.ShownLunarCycle > 5) {
+        return false;
+    }
+
+    affiche_cycle(surface, chart, cycle, chart.ShownLunarCycle, now, state, sink);
+    for (int j = 1; j <= events.EventCount; ++j) {
+        const float angle = angle_date(cycle, events.EventDates[j], sink);
+        affiche_ligne(surface, angle, kOrange);
+        affiche_libelle(surface, chart, angle, events.EventNames[j], kOrange);
+    }
+    return true;
+}
+
+}  // namespace selenarc

@@ -1,0 +1,182 @@
+#include "charts/planet_dial.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace selenarc {
+
+const PlanetDialConfig kJupiterDial{
+    "Label11",
+    "Cycle de Jupiter",
+    {"j_nl", "j_pq", "j_pl", "j_dq"},
+    {"ladate(5)", "lage(5)", "j_de", "j_ce", "ladate(6)", "lage(6)", "j_a"},
+    "textej2",
+    "textej",
+    {{"pjs1", "pjs2", "pjs3", "pjs4"}, -30, 40},
+    12,
+    7,
+    true,
+};
+
+const PlanetDialConfig kSaturnDial{
+    "Label21",
+    "Cycle de Saturne",
+    {"s_nl", "s_pq", "s_pl", "s_dq"},
+    {"ladate(7)", "lage(7)", "s_de", "s_ce", "ladate(8)", "lage(8)", "s_a"},
+    "textes2",
+    "textes",
+    {{"pss1", "pss2", "pss3", "pss4"}, 60, 200},
+    29,
+    3,
+    false,
+};
+
+ChartSurface makePlanetSurface(const PlanetDialConfig& config) {
+    ChartSurface surface;
+    surface.labels.push_back(titleLabel(config.titleName, config.titleCaption));
+    const std::array<std::string, 4> captions{"Conjonction", "Premier carré", "Opposition", "Second carré"};
+    for (int q = 0; q < 4; ++q) {
+        surface.labels.push_back(quarterNameLabel(config.quarterNames[q], captions[q]));
+    }
+    const CycleLegendNames& legend = config.legend;
+    for (const std::string& name : {legend.startDate, legend.endDate}) {
+        surface.labels.push_back(dateLabel(name));
+    }
+    for (const std::string& name : {legend.startAge, legend.endAge}) {
+        surface.labels.push_back(ageLabel(name));
+    }
+    surface.labels.push_back(legendLabel(legend.from, "Du :", 855));
+    surface.labels.push_back(legendLabel(legend.to, "Au :", 855));
+    surface.labels.push_back(legendLabel(legend.whole, "Cycle entier", 1815));
+
+    ChartLabel start = freeLabel(config.startLabel, 1215);
+    start.caption = "Naissance";
+    start.textColour = kRed;
+    start.left = 5280;
+    start.top = 6960;
+    surface.labels.push_back(start);
+    ChartLabel free = freeLabel(config.freeLabel, 1215);
+    free.left = 6480;
+    free.top = 120;
+    surface.labels.push_back(free);
+
+    for (const std::string& name : config.pictures.names) {
+        surface.pictures.push_back({name});
+    }
+    return surface;
+}
+
+// Angles of today in every cycle 1..cycleCount that contains it, in cycle order: two on a
+// boundary day (the end of one cycle, 2π, then the start of the next, 0), else one or none.
+static std::vector<float> todayAngles(const PlanetCycleTable& table, int cycleCount, CivilDate today) {
+    std::vector<float> angles;
+    const int last = std::min(cycleCount, PlanetCycleTable::kBoundaries - 1);
+    for (int i = 1; i <= last; ++i) {
+        const CivilDate start = table.BoundaryDate[i - 1], end = table.BoundaryDate[i];
+        if (start <= today && today <= end) {
+            const long total = daysBetween(start, end);
+            const long elapsed = daysBetween(start, today);
+            angles.push_back(total == 0 ? 0.0f
+                                        : static_cast<float>(static_cast<double>(elapsed) / total * kTwoPi));
+        }
+    }
+    return angles;
+}
+
+std::optional<float> findTodayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today) {
+    const std::vector<float> angles = todayAngles(table, cycleCount, today);
+    if (angles.empty()) {
+        return std::nullopt;
+    }
+    return angles.back();
+}
+
+float todayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today) {
+    return findTodayPlanetAngle(table, cycleCount, today).value_or(0.0f);
+}
+
+int16_t jupiterCycleYear(float angle) {
+    const float twelfth = static_cast<float>(kTwoPi / 12);
+    for (int16_t year = 1; year <= 12; ++year) {
+        if (static_cast<float>(year * twelfth) >= angle) {
+            return year;
+        }
+    }
+    return 12;  // only an angle beyond the whole turn
+}
+
+// The cycle's start and end: date and age on either side of the vertical axis.
+static void showCycleEnds(ChartSurface& surface, const CycleLegendNames& legend,
+                          const PlanetCycleTable& table, int cycle) {
+    const auto fill = [&](const std::string& dateName, const std::string& ageName, int boundary) {
+        ChartLabel& date = surface.label(dateName);
+        ChartLabel& age = surface.label(ageName);
+        date.caption = table.BoundaryText[boundary];
+        age.caption = std::to_string(table.BoundaryAge[boundary]) + " ans";
+        date.visible = age.visible = true;
+    };
+    fill(legend.startDate, legend.startAge, cycle - 1);
+    fill(legend.endDate, legend.endAge, cycle);
+    placeCycleLegend(surface, legend);
+}
+
+void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config,
+                           const PlanetCycleTable& table, int cycle, CivilDate today, RunState& state) {
+    if (cycle < 1 || cycle > config.cycles || cycle >= PlanetCycleTable::kQuarterRows) {
+        return;  // the list offers no such cycle
+    }
+    surface.clearDrawing();
+    drawRings(surface);
+    const float step = static_cast<float>(kTwoPi / config.ticks);
+    for (int i = 0; i < config.ticks; ++i) {
+        drawTick(surface, static_cast<float>(i) * step);
+    }
+    placeQuarterNames(surface, config.quarterNames);
+    showCycleEnds(surface, config.legend, table, cycle);
+
+    drawRimRadius(surface, 0.0f, kRed);
+    surface.label(config.startLabel).visible = true;
+
+    // Today at its share of the cycle that contains it, whichever cycle is drawn.
+    const std::vector<float> angles = todayAngles(table, config.cycles, today);
+    for (const float angle : angles) {
+        drawRimRadius(surface, angle, kRed);
+        showRimLabel(surface.label(config.freeLabel), dialGeometry(surface), angle, "Aujourd'hui", kRed);
+    }
+    if (config.storesCycleYear) {
+        state.JupiterCycleYear = jupiterCycleYear(angles.empty() ? 0.0f : angles.back());
+    }
+
+    std::array<std::string, 4> signs;
+    for (int j = 0; j < 4; ++j) {
+        signs[j] = table.QuarterSign[cycle][j + 1];
+    }
+    placeQuarterPictures(surface, config.pictures, signs);
+}
+
+void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today,
+                           RunState& state) {
+    affiche_cycle_planete(surface, kJupiterDial, table, cycle, today, state);
+}
+
+void affiche_cycle_saturne(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today) {
+    RunState untouched;  // the Saturn dial stores nothing
+    affiche_cycle_planete(surface, kSaturnDial, table, cycle, today, untouched);
+}
+
+void affiche_ligne2(ChartSurface& surface, float angle, Rgb colour) {
+    drawRimRadius(surface, angle, colour);
+}
+void affiche_ligne3(ChartSurface& surface, float angle, Rgb colour) {
+    drawRimRadius(surface, angle, colour);
+}
+
+void affiche_libelle2(ChartSurface& surface, float angle, const std::string& text, Rgb colour) {
+    showRimLabel(surface.label(kJupiterDial.freeLabel), dialGeometry(surface), angle, text, colour);
+}
+
+void affiche_libelle3(ChartSurface& surface, float angle, const std::string& text, Rgb colour) {
+    showRimLabel(surface.label(kSaturnDial.freeLabel), dialGeometry(surface), angle, text, colour);
+}
+
+}  // namespace selenarc

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "calendar/civil_time.h"
+#include "charts/chart_surface.h"
+#include "charts/dial_geometry.h"
+#include "cycles/planet_cycle_table.h"
+#include "cycles/run_state.h"
+
+namespace selenarc {
+
+// What tells the Jupiter dial from the Saturn dial; everything else is drawn alike.
+struct PlanetDialConfig {
+    std::string titleName, titleCaption;  // "Label11", "Cycle de Jupiter"
+    std::array<std::string, 4> quarterNames;
+    CycleLegendNames legend;
+    std::string startLabel;  // "Naissance" under the start radius, never moved
+    std::string freeLabel;   // the single label moved to "Aujourd'hui"
+    QuarterPictureLayout pictures;
+    int ticks = 12;  // one per year of the cycle, the first at the bottom
+    int cycles = 7;  // cycles searched for today
+    bool storesCycleYear = true;
+};
+
+extern const PlanetDialConfig kJupiterDial;
+extern const PlanetDialConfig kSaturnDial;
+
+// The planet surface as designed, all hidden but the title.
+ChartSurface makePlanetSurface(const PlanetDialConfig& config);
+
+// Share of the cycle containing today, as a dial angle, among cycles 1..cycleCount; on a
+// boundary day the later cycle's (0). Nothing when no cycle contains today.
+std::optional<float> findTodayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today);
+float todayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today);  // 0 when none
+
+// Year 1..12 of the Jupiter cycle for a dial angle, in single-precision twelfths of a turn.
+int16_t jupiterCycleYear(float angle);
+
+// Clears the surface and draws cycle `cycle` of the table (1..cycleCount); any other number
+// draws nothing. The Jupiter drawing also stores JupiterCycleYear.
+void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config,
+                           const PlanetCycleTable& table, int cycle, CivilDate today, RunState& state);
+void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today,
+                           RunState& state);
+void affiche_cycle_saturne(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today);
+
+// One radius of the dial; the free label of the dial moved to the rim beside the angle.
+void affiche_ligne2(ChartSurface& surface, float angle, Rgb colour);
+void affiche_ligne3(ChartSurface& surface, float angle, Rgb colour);
+void affiche_libelle2(ChartSurface& surface, float angle, const std::string& text, Rgb colour);
+void affiche_libelle3(ChartSurface& surface, float angle, const std::string& text, Rgb colour);
+
+}  // namespace selenarc

@@ -1,0 +1,69 @@
+#include "charts/qt/sign_pictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <filesystem>
+
+#include "app/program_folder.h"
+
+namespace selenarc {
+
+static constexpr std::array<const char*, SignPictures::kSigns> kFileStems{
+    "belier",  "taureau",  "gemeaux",    "cancer",     "lion",    "vierge",
+    "balance", "scorpion", "sagittaire", "capricorne", "verseau", "poissons"};
+
+SignPictures::SignPictures(const QString& folder) {
+    const QDir dir(folder);
+    for (int sign = 1; sign <= kSigns; ++sign) {
+        const QString path = dir.filePath(fileName(sign));
+        if (!QFile::exists(path)) {
+            continue;
+        }
+        auto renderer = std::make_unique<QSvgRenderer>(path);
+        if (renderer->isValid()) {
+            renderers_[sign - 1] = std::move(renderer);
+        }
+    }
+}
+
+SignPictures::~SignPictures() = default;
+
+bool SignPictures::has(int sign) const {
+    return sign >= 1 && sign <= kSigns && renderers_[sign - 1];
+}
+
+bool SignPictures::isComplete() const {
+    for (int sign = 1; sign <= kSigns; ++sign) {
+        if (!has(sign)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void SignPictures::paint(QPainter& painter, int sign, const QRectF& target) const {
+    if (has(sign)) {
+        renderers_[sign - 1]->render(&painter, target);
+    }
+}
+
+QString SignPictures::fileName(int sign) {
+    if (sign < 1 || sign > kSigns) {
+        return {};
+    }
+    return QStringLiteral("%1_%2.svg").arg(sign, 2, 10, QLatin1Char('0')).arg(kFileStems[sign - 1]);
+}
+
+const SignPictures& SignPictures::shared() {
+    static const SignPictures pictures([] {
+        const std::filesystem::path data =
+            findProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+        return QString::fromStdString((data / "signs").string());
+    }());
+    return pictures;
+}
+
+}  // namespace selenarc

@@ -1,0 +1,177 @@
+#include "charts/soli_lunar_dial.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+#include "charts/dial_geometry.h"
+#include "cycles/life_date.h"
+#include "sky/lunar_phases.h"
+
+namespace selenarc {
+
+static const std::array<std::string, 4> kQuarterNames{"l_nl", "l_pq", "l_pl", "l_dq"};
+static const CycleLegendNames kLegend{"ladate(0)", "lage(0)", "l_de", "l_ce", "ladate(4)", "lage(4)", "l_a"};
+static const QuarterPictureLayout kPictures{{"pb1", "pb2", "pb3", "pb4"}, -30, 40};
+
+ChartSurface makeSoliLunarSurface() {
+    ChartSurface surface;
+    surface.labels.push_back(titleLabel("Label10", "Cycle Soli-Lunaire"));
+    const std::array<std::string, 4> captions{"Nouvelle Lune", "Premier quartier", "Pleine Lune",
+                                              "Dernier Quartier"};
+    for (int q = 0; q < 4; ++q) {
+        surface.labels.push_back(quarterNameLabel(kQuarterNames[q], captions[q]));
+    }
+    for (int j = 0; j <= 4; ++j) {
+        surface.labels.push_back(dateLabel(indexedName("ladate", j)));
+        surface.labels.push_back(ageLabel(indexedName("lage", j)));
+    }
+    surface.labels.push_back(legendLabel("l_de", "Du :", 855));
+    surface.labels.push_back(legendLabel("l_a", "Au :", 855));
+    surface.labels.push_back(legendLabel("l_ce", "Cycle entier", 1815));
+    for (int i = 0; i < SoliLunarChartState::kFreeLabels; ++i) {
+        surface.labels.push_back(freeLabel(indexedName("Texte", i), 1455));
+    }
+    for (const std::string& name : kPictures.names) {
+        surface.pictures.push_back({name});
+    }
+    return surface;
+}
+
+// Life date of the new moon of lunation k (one day after birth for a year, two hours for a month).
+static CivilDateTime newMoonLifeDate(const SoliLunarCycle& cycle, int32_t k, const MessageSink& sink) {
+    return progressedLifeDate(NewMoonJD(k), cycle.BirthUT, sink).lifeDate;
+}
+
+float angle_date(const SoliLunarCycle& cycle, const CivilDateTime& d, const MessageSink& sink) {
+    constexpr int32_t kFirstLunation = 2, kEndLunation = 2000;
+    const bool backwards = d < cycle.table.LifeDate[1];
+    const int32_t step = backwards ? -1 : 1;
+    // Consecutive lunations share a new moon: the one computed last is kept for the next turn.
+    std::optional<CivilDateTime> shared;
+    for (int32_t k = cycle.BirthLunation; k >= kFirstLunation && k < kEndLunation; k += step) {
+        const CivilDateTime start = (!backwards && shared) ? *shared : newMoonLifeDate(cycle, k, sink);
+        const CivilDateTime end = (backwards && shared) ? *shared : newMoonLifeDate(cycle, k + 1, sink);
+        if (start <= d && d <= end) {
+            const long elapsed = std::labs((d.day - start.day).count());
+            const long total = std::labs((end.day - start.day).count());
+            return total == 0 ? 0.0f : static_cast<float>(kTwoPi * elapsed / total);
+        }
+        // Life dates grow with the lunation number: once past d, no further lunation holds it.
+        if (backwards ? end < d : d < start) {
+            break;
+        }
+        shared = backwards ? start : end;
+    }
+    return 0.0f;
+}
+
+void storePhaseAngles(const SoliLunarCycle& cycle, const CivilDateTime& now, RunState& state,
+                      const MessageSink& sink) {
+    state.BirthPhaseAngle = angle_date(cycle, cycle.BirthUT, sink);
+    state.TodayPhaseAngle = angle_date(cycle, now, sink);
+}
+
+// "yyyy/mm/dd" shown as "dd/mm/yyyy"; a shorter text (never filled) shows as it is.
+static std::string dayMonthYear(const std::string& sortable) {
+    if (sortable.size() < 10) {
+        return sortable;
+    }
+    return sortable.substr(8, 2) + "/" + sortable.substr(5, 2) + "/" + sortable.substr(0, 4);
+}
+
+// Dates and ages of the first quarter, full moon and last quarter (the legend holds the others).
+static void placeQuarterDates(ChartSurface& surface) {
+    const DialGeometry g = dialGeometry(surface);
+    ChartLabel& fullDate = surface.label("ladate(2)");
+    ChartLabel& fullAge = surface.label("lage(2)");
+    fullDate.left = g.X - std::floor(fullDate.width / 2);
+    fullDate.top = g.Y - g.radius(kDateRadius) - fullDate.height - fullAge.height;
+    fullAge.left = fullDate.left;
+    fullAge.top = fullDate.top + fullDate.height;
+
+    ChartLabel& firstDate = surface.label("ladate(1)");
+    firstDate.left = g.X + 0.35 * g.Y + 30;
+    firstDate.top = g.Y - firstDate.height;
+    ChartLabel& firstAge = surface.label("lage(1)");
+    firstAge.left = firstDate.left;
+    firstAge.top = g.Y;
+
+    ChartLabel& lastDate = surface.label("ladate(3)");
+    lastDate.left = g.X - 0.35 * g.Y - 20 - lastDate.width;
+    lastDate.top = g.Y - lastDate.height;
+    ChartLabel& lastAge = surface.label("lage(3)");
+    lastAge.left = lastDate.left;
+    lastAge.top = g.Y;
+
+    for (ChartLabel* shown : {&fullDate, &firstDate, &lastDate}) {
+        shown->visible = true;
+    }
+}
+
+void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const SoliLunarCycle& cycle,
+                   int cycleNumber, const CivilDateTime& now, RunState& state, const MessageSink& sink) {
+    if (cycleNumber < 1 || cycleNumber > 5) {
+        return;  // no rows for it
+    }
+    surface.clearDrawing();
+    for (int i = 0; i < SoliLunarChartState::kFreeLabels; ++i) {
+        surface.label(indexedName("Texte", i)).visible = false;
+    }
+    chart.ChartLabelCount = -1;
+    chart.ShownLunarCycle = static_cast<int16_t>(cycleNumber);
+    const PhaseTable& table = cycle.table;
+    const int base = 4 * (cycleNumber - 1) + 1;
+
+    for (int j = 0; j <= 4; ++j) {
+        ChartLabel& age = surface.label(indexedName("lage", j));
+        const int16_t years = table.PhaseAge[base + j];
+        age.visible = years > 0;
+        age.caption = years > 0 ? std::to_string(years) + " ans" : "";
+        surface.label(indexedName("ladate", j)).caption = dayMonthYear(table.LifeDateText[base + j]);
+    }
+
+    drawRings(surface);
+    // Seven years to a quarter: eight ticks per quarter, those at the quarter points twice.
+    const double step = (std::numbers::pi / 2) / 7;
+    for (int q = 0; q < 4; ++q) {
+        for (int i = 0; i <= 7; ++i) {
+            drawTick(surface, q * std::numbers::pi / 2 + i * step);
+        }
+    }
+
+    storePhaseAngles(cycle, now, state, sink);
+    affiche_ligne(surface, state.BirthPhaseAngle, kRed);
+    affiche_libelle(surface, chart, state.BirthPhaseAngle, "Naissance", kRed);
+    affiche_ligne(surface, state.TodayPhaseAngle, kRed);
+    affiche_libelle(surface, chart, state.TodayPhaseAngle, "Aujourd'hui", kRed);
+
+    placeCycleLegend(surface, kLegend);
+    placeQuarterDates(surface);
+    placeQuarterNames(surface, kQuarterNames);
+
+    std::array<std::string, 4> signs;
+    for (int j = 0; j < 4; ++j) {
+        signs[j] = table.PhaseSign[base + j];
+    }
+    placeQuarterPictures(surface, kPictures, signs);
+    if (const int opening = signIndexFromText(signs[0]); opening != 0) {
+        state.CycleNewMoonSign = static_cast<int16_t>(opening);
+    }
+}
+
+void affiche_ligne(ChartSurface& surface, float angle, Rgb colour) {
+    drawRimRadius(surface, angle, colour);
+}
+
+void affiche_libelle(ChartSurface& surface, SoliLunarChartState& chart, float angle, const std::string& text,
+                     Rgb colour) {
+    if (chart.ChartLabelCount >= SoliLunarChartState::kFreeLabels - 1) {
+        return;  // all free labels in use
+    }
+    ++chart.ChartLabelCount;
+    showRimLabel(surface.label(indexedName("Texte", chart.ChartLabelCount)), dialGeometry(surface), angle,
+                 text, colour);
+}
+
+}  // namespace selenarc

@@ -1,0 +1,77 @@
+#include "interpretation/qt/text_printing.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+namespace selenarc {
+
+namespace {
+
+constexpr qreal kMarginMillimetres = 20.0;
+constexpr qreal kTitlePoints = 13.5;
+
+// The title paragraph followed by a copy of the text with its formatting, laid out for the device.
+void fillPrintout(QTextDocument& printout, const QString& title, const QTextDocument& text) {
+    printout.setDefaultFont(text.defaultFont());
+    QTextCursor cursor(&printout);
+
+    QTextBlockFormat titleBlock;
+    titleBlock.setAlignment(Qt::AlignHCenter);
+    titleBlock.setBottomMargin(kTitlePoints);
+    QTextCharFormat titleChars;
+    QFont titleFont(text.defaultFont());
+    titleFont.setStyleHint(QFont::SansSerif);
+    titleFont.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    titleFont.setPointSizeF(kTitlePoints);
+    titleFont.setBold(true);
+    titleChars.setFont(titleFont);
+    cursor.setBlockFormat(titleBlock);
+    cursor.insertText(title, titleChars);
+
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertFragment(QTextDocumentFragment(&text));
+}
+
+}  // namespace
+
+bool printTitledText(const QString& title, const QTextDocument& text, QPagedPaintDevice& device) {
+    device.setPageMargins(
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+
+    QTextDocument printout;
+    printout.documentLayout()->setPaintDevice(&device);  // fonts measured at the device's resolution
+    fillPrintout(printout, title, text);
+
+    // The painter's origin is the top left corner of the area inside the margins.
+    const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    printout.setPageSize(area.size());
+    const int pages = printout.pageCount();
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        const QRectF shown(0, page * area.height(), area.width(), area.height());
+        painter.save();
+        painter.translate(0, -shown.top());
+        printout.drawContents(&painter, shown);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+}  // namespace selenarc

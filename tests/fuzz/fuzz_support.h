@@ -1,0 +1,83 @@
+#pragma once
+
+// Shared by every fuzz target. A target is a function `int f(const uint8_t*, size_t)` that feeds the
+// bytes to one reader and checks what must hold whatever the input; SELENARC_FUZZ_TARGET turns it into
+// libFuzzer's entry point, or, in the replay build (SELENARC_FUZZ_REPLAY), registers it so that a
+// QtTest can run every seed of the corpus through it in the ordinary test suites.
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/message_sink.h"
+
+namespace selenarc::fuzz {
+
+using Target = int (*)(const uint8_t* data, size_t size);
+
+// A property that did not hold. In the replay build it is thrown and the test reports it.
+struct Finding : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Stops the run on a broken property: abort() under libFuzzer (the input is saved as a crash
+// artifact), an exception in the replay build.
+[[noreturn]] void reportFinding(const char* condition, const char* file, int line, std::string_view detail);
+
+inline std::string_view asText(const uint8_t* data, size_t size) {
+    return size == 0 ? std::string_view() : std::string_view(reinterpret_cast<const char*>(data), size);
+}
+
+// The input cut at each NUL byte (an input without NUL is one piece).
+inline std::vector<std::string> splitAtNul(std::string_view text) {
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    while (true) {
+        const size_t end = text.find('\0', start);
+        pieces.emplace_back(text.substr(start, end == std::string_view::npos ? text.npos : end - start));
+        if (end == std::string_view::npos) {
+            return pieces;
+        }
+        start = end + 1;
+    }
+}
+
+// Collects what a routine sends to its message sink.
+struct SentMessages {
+    std::vector<Message> messages;
+    MessageSink sink() {
+        return [this](const Message& message) { messages.push_back(message); };
+    }
+};
+
+// Targets registered in the replay build, by corpus folder name.
+std::map<std::string, Target>& registeredTargets();
+
+inline bool registerTarget(const char* name, Target target) {
+    registeredTargets().emplace(name, target);
+    return true;
+}
+
+}  // namespace selenarc::fuzz
+
+#define FUZZ_EXPECT(condition, detail)                                                 \
+    do {                                                                               \
+        if (!(condition)) {                                                            \
+            ::selenarc::fuzz::reportFinding(#condition, __FILE__, __LINE__, (detail)); \
+        }                                                                              \
+    } while (false)
+
+#ifdef SELENARC_FUZZ_REPLAY
+#define SELENARC_FUZZ_TARGET(corpusName, function)            \
+    [[maybe_unused]] static const bool registeredFuzzTarget = \
+        ::selenarc::fuzz::registerTarget(corpusName, function);
+#else
+#define SELENARC_FUZZ_TARGET(corpusName, function)                            \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) { \
+        return function(data, size);                                          \
+    }
+#endif

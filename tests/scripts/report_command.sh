@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The headless report: exit statuses, the exact messages on standard error, the JSON keys and a
+# few values that the worked examples fix.
+set -u
+selenarc=$1
+failures=0
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fail() {
+    echo "ÉCHEC : $*"
+    failures=$((failures + 1))
+}
+
+# expect STATUS STDERR-TEXT ARGS...: runs the report, checks the status and, when given, stderr.
+expect() {
+    local status=$1 message=$2
+    shift 2
+    "$selenarc" --rapport "$@" > "$scratch/out" 2> "$scratch/err"
+    local got=$?
+    [ "$got" -eq "$status" ] || fail "statut $got au lieu de $status pour : $*"
+    if [ -n "$message" ]; then
+        grep -qxF -- "$message" "$scratch/err" || fail "message attendu « $message », reçu « $(cat "$scratch/err") »"
+    fi
+    if [ "$status" -ne 0 ] && [ -s "$scratch/out" ]; then
+        fail "sortie standard non vide pour : $*"
+    fi
+}
+
+now=(--aujourdhui "06/12/2026 10h30")
+person=(--prenom Jean --nom Dupont)
+
+# Checks, in the order of "Calculer".
+expect 2 "Le prénom doit être saisi" --nom Dupont "${now[@]}"
+expect 2 "Le nom doit être saisi" --prenom Jean "${now[@]}"
+expect 2 "Date de naissance : format incorrect : __/__/____" "${person[@]}" --date 31/04/1950 --heure 12h60 "${now[@]}"
+expect 2 "Date de naissance : format incorrect (10 caractères requis)" "${person[@]}" --date 1/1/1950 "${now[@]}"
+expect 2 "Heure de naissance : format incorrect : __h__" "${person[@]}" --heure 12H00 "${now[@]}"
+expect 2 "Date de naissance : hors des tables (du 01/01/1820 au 31/12/2280)" "${person[@]}" --date 31/12/1819 "${now[@]}"
+expect 2 "Date ligne 2 : format incorrect : __/__/____" "${person[@]}" "${now[@]}" \
+    --evenement "01/01/1980=A" --evenement "31/02/1980=B"
+
+# Bad options.
+expect 64 "" --fuseau 26
+expect 64 "" --inconnue x
+expect 64 "" --aujourdhui "2026-12-06"
+expect 64 "" --prenom
+
+# A full report for the worked person: 01/01/1950 12h00, GMT+1.
+expect 0 "" "${person[@]}" "${now[@]}" --evenement "15/05/1975=Mariage" --evenement "" \
+    --evenement "01/01/2000=  An 2000 "
+python3 - "$scratch/out" <<'EOF' || failures=$((failures + 1))
+import json, sys
+report = json.load(open(sys.argv[1]))
+expected = {
+    "BirthUT": "01/01/1950 11h00",
+    "BirthLunation": 618,
+    "Combo3": ["1er cycle : jusqu'à 11 ans", "2ème cycle : jusqu'à 23 ans", "3ème cycle : jusqu'à 35 ans",
+               "4ème cycle : jusqu'à 47 ans", "5ème cycle : jusqu'à 59 ans", "6ème cycle : jusqu'à 71 ans",
+               "7ème cycle : jusqu'à 83 ans"],
+    "Combo4": ["1er cycle : jusqu'à 29 ans", "2ème cycle : jusqu'à 58 ans", "3ème cycle : jusqu'à 88 ans"],
+    "CurrentJupiterCycle": 7,
+    "Combo3Selected": 6,
+    "CurrentSaturnCycle": 3,
+    "CurrentAge": 76,
+    "NatalMoonSign": 3,
+    "NatalSunSign": 10,
+}
+problems = [f"{key}: {report.get(key)!r} au lieu de {value!r}" for key, value in expected.items()
+            if report.get(key) != value]
+if report["BirthJD"] != 2433282.95833:
+    problems.append(f"BirthJD {report['BirthJD']}")
+if len(report["PhaseTable"]) != 21 or report["PhaseTable"][0]["PhaseText"][:16] != "19/12/1949 à 18h":
+    problems.append("PhaseTable")
+events = report["Events"]
+if [(e["name"], e["date"]) for e in events] != [("Mariage", "15/05/1975"), ("An 2000", "01/01/2000")]:
+    problems.append(f"Events {events}")
+for key in ("SoliLunarText", "JupiterText", "SaturnText", "JupiterTable", "SaturnTable", "BirthPhaseAngle",
+            "TodayPhaseAngle", "CycleNewMoonSign", "JupiterCycleYear", "NatalJupiterSign", "NatalSaturnSign",
+            "CurrentLunarCycle", "CurrentCycleStart", "CurrentCycleEnd", "Combo2", "Combo2Selected"):
+    if key not in report:
+        problems.append(f"clé absente : {key}")
+if report["JupiterTable"]["BoundaryText"][6] != "05/09/2021":
+    problems.append("JupiterTable")
+for problem in problems:
+    print("ÉCHEC :", problem)
+sys.exit(1 if problems else 0)
+EOF
+
+if [ "$failures" -eq 0 ]; then
+    echo "rapport : tout est conforme"
+fi
+exit $((failures > 0))
