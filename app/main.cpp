@@ -8,6 +8,7 @@
 #include "app/program_folder.h"
 #include "app/qt/main_window.h"
 #include "app/qt/message_box.h"
+#include "app/qt/person_files_ui.h"
 #include "app/report_command.h"
 
 namespace {
@@ -50,7 +51,9 @@ int main(int argc, char* argv[]) {
         std::cerr << "selenarc : option inconnue : " << argv[1] << '\n' << selenarc::kReportUsageText;
         return selenarc::kReportUsage;
     }
+    const auto dataFolder = selenarc::prepareDataFolder(selenarc::dataFolderBase(), programFolder);
     selenarc::MainWindow window(programFolder, {}, clockNow);
+    selenarc::connectPersonFileMenus(window, dataFolder);
     window.show();
     return application.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "app/person_file.h"
 #include "app/report_json.h"
 #include "app/session.h"
 
@@ -93,23 +94,37 @@ ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments
 }
 
 int runReport(const ReportOptions& options, const std::filesystem::path& programFolder,
-              const CivilDateTime& clockNow, std::ostream& out, std::ostream& err) {
+              const CivilDateTime& clockNow, std::ostream& out, std::ostream& err, const ReportExtra& extra) {
     size_t messages = 0;
     Session session(programFolder, [&err, &messages](const Message& message) {
         ++messages;
         err << message.text << '\n';
     });
     const CivilDateTime now = options.now.value_or(clockNow);
-    if (session.calculer(options.person, now)) {
+    PersonRecord person = options.person;
+    if (!options.personFile.empty()) {
+        // As if the "Ouvrir" window had opened it: names from the file name, fields from its lines.
+        std::string error;
+        const auto fromFile = readPersonFile(pathFromUtf8(options.personFile), error);
+        if (!fromFile) {
+            err << error << '\n';
+            return kReportCheckFailed;
+        }
+        person = *fromFile;
+    }
+    if (session.calculer(person, now)) {
         return kReportCheckFailed;
     }
     // The persons/events rows, as "Ok" would plot them; a refused row stops the report.
     const size_t before = messages;
-    session.plotEvents(options.person.events, now);
+    session.plotEvents(person.events, now);
     if (messages > before) {
         return kReportCheckFailed;
     }
     out << reportJson(session) << '\n';
+    if (extra && !extra(session, options, err)) {
+        return kReportOutputFailed;
+    }
     return kReportOk;
 }
 

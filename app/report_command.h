@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -34,9 +35,16 @@ extern const char* const kReportUsageText;
 // `arguments` are those after "--rapport".
 ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments);
 
+class Session;
+// Extra output after a successful run (the PDF of --pdf); false after reporting a failure to `err`.
+using ReportExtra = std::function<bool(Session& session, const ReportOptions& options, std::ostream& err)>;
+
+inline constexpr int kReportOutputFailed = 1;
+
 // Runs the whole computation as "Calculer" would and writes one JSON object to `out`;
 // a failed check writes its message to `err` and returns kReportCheckFailed.
 int runReport(const ReportOptions& options, const std::filesystem::path& programFolder,
-              const CivilDateTime& clockNow, std::ostream& out, std::ostream& err);
+              const CivilDateTime& clockNow, std::ostream& out, std::ostream& err,
+              const ReportExtra& extra = {});
 
 }  // namespace selenarc
