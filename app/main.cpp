@@ -8,6 +8,7 @@
 #include "app/program_folder.h"
 #include "app/qt/main_window.h"
 #include "app/qt/message_box.h"
+#include "app/qt/pdf_report.h"
 #include "app/qt/person_files_ui.h"
 #include "app/report_command.h"
 
@@ -28,7 +29,8 @@ int runReportCommand(int argc, char* argv[], const std::filesystem::path& progra
         std::cerr << "selenarc : " << parsed.error << '\n' << selenarc::kReportUsageText;
         return selenarc::kReportUsage;
     }
-    return selenarc::runReport(*parsed.options, programFolder, clockNow(), std::cout, std::cerr);
+    return selenarc::runReport(*parsed.options, programFolder, clockNow(), std::cout, std::cerr,
+                               &selenarc::writeReportPdf);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/qt/help_window.h"
 #include "app/qt/main_window.h"
 #include "app/qt/message_box.h"
+#include "charts/qt/dial_widget.h"
 
 using namespace selenarc;
 
@@ -130,6 +131,71 @@ private slots:
         for (const char* name : {"Command2", "Command4", "Command5", "Command7"}) {
             QVERIFY2(child<QPushButton>(name)->isEnabled(), name);
         }
+    }
+
+    void switchingACycleRedrawsOnlyThatDial() {
+        type("t_prenom", "Jean");
+        type("t_nom", "Dupont");
+        QVERIFY(window_->calculer());
+        const ChartSurface jupiter = child<DialWidget>("Picture2")->surface();
+        const ChartSurface saturn = child<DialWidget>("Picture3")->surface();
+        auto* lunar = child<DialWidget>("Picture1");
+        const ChartSurface before = lunar->surface();
+        auto* list = child<QComboBox>("Combo2");
+        list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
+        QVERIFY(!(lunar->surface() == before));
+        QVERIFY(child<DialWidget>("Picture2")->surface() == jupiter);
+        QVERIFY(child<DialWidget>("Picture3")->surface() == saturn);
+        QCOMPARE(lunar->surface().findLabel("Texte(0)")->caption, "Naissance");
+        QCOMPARE(lunar->surface().findLabel("Texte(1)")->caption, "Aujourd'hui");
+    }
+
+    void eventsArePlottedInRowOrderAndBadRowsBlockThePlot() {
+        type("t_prenom", "Jean");
+        type("t_nom", "Dupont");
+        QVERIFY(window_->calculer());
+        QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+        QVERIFY(child<QWidget>("Frame1")->isVisible());
+        type("s_date_0", "15/05/1975");
+        type("s_pers_0", "  Mariage ");
+        type("s_date_3", "02/02/1990");
+        type("s_pers_3", "Naissance de Paul");
+        QTest::mouseClick(child<QPushButton>("Command8"), Qt::LeftButton);
+        auto* lunar = child<DialWidget>("Picture1");
+        QCOMPARE(lunar->surface().findLabel("Texte(2)")->caption, "Mariage");
+        QCOMPARE(lunar->surface().findLabel("Texte(3)")->caption, "Naissance de Paul");
+        QVERIFY(log_.messages.empty());
+
+        const ChartSurface plotted = lunar->surface();
+        type("s_date_1", "31/02/1980");
+        type("s_date_4", " 01/01/2000");
+        QTest::mouseClick(child<QPushButton>("Command8"), Qt::LeftButton);
+        QCOMPARE(log_.messages.size(), size_t(2));
+        QCOMPARE(log_.messages[0].text, std::string("Date ligne 2 : format incorrect : __/__/____"));
+        QCOMPARE(log_.messages[1].text, std::string("Date ligne 5 : format incorrect (10 caractères requis)"));
+        QVERIFY(lunar->surface() == plotted);
+    }
+
+    void effacerEmptiesFieldsListsAndDials() {
+        type("t_prenom", "Jean");
+        type("t_nom", "Dupont");
+        QVERIFY(window_->calculer());
+        QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+        type("s_date_0", "15/05/1975");
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        for (const char* field : {"t_prenom", "t_nom", "Text1", "Text2", "s_date_0"}) {
+            QVERIFY2(child<QLineEdit>(field)->text().isEmpty(), field);
+        }
+        for (const char* list : {"Combo2", "Combo3", "Combo4"}) {
+            QCOMPARE(child<QComboBox>(list)->count(), 0);
+        }
+        QVERIFY(!child<QWidget>("Frame1")->isVisible());
+        QCOMPARE(child<QComboBox>("Combo1")->currentIndex(), 13);
+        const ChartSurface& lunar = child<DialWidget>("Picture1")->surface();
+        QVERIFY(lunar.lines.empty() && lunar.circles.empty());
+        QVERIFY(lunar.findLabel("l_nl")->visible);      // the quarter names stay where they were
+        QVERIFY(!lunar.findLabel("ladate(0)")->visible);  // dates and ages are hidden
+        QVERIFY(child<QPushButton>("Command4")->isEnabled());
     }
 
     void helpWindowIsOneInstanceWithTheExactText() {
