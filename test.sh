@@ -16,3 +16,6 @@ echo "== Construction avec AddressSanitizer et UndefinedBehaviorSanitizer (build
 selenarc_build build-asan -DSELENARC_SANITIZE=ON -DSELENARC_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 echo "== Tests (build-asan/)"
 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+
+echo "== Fuzzing des lecteurs (${SELENARC_FUZZ_SECONDS:-20} s par cible)"
+bash tools/run_fuzzers.sh

@@ -122,7 +122,9 @@ int runReport(const ReportOptions& options, const std::filesystem::path& program
         return kReportCheckFailed;
     }
     out << reportJson(session) << '\n';
-    if (extra && !extra(session, options, err)) {
+    ReportOptions used = options;
+    used.person = person;
+    if (extra && !extra(session, used, err)) {
         return kReportOutputFailed;
     }
     return kReportOk;

@@ -14,8 +14,10 @@
 #include <QTimer>
 
 #include "app/help_text.h"
+#include "app/qt/dial_image_export.h"
 #include "app/qt/help_window.h"
 #include "app/qt/message_box.h"
+#include "app/qt/pdf_report.h"
 #include "app/qt/twips.h"
 #include "app/time_zones.h"
 #include "calendar/entry_checks.h"
@@ -90,6 +92,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, MessageSink presente
     buildEntryStrip(client);
     buildTabs(client);
     buildMenus();
+    for (DialWidget* dial : {Picture1_, Picture2_, Picture3_}) {
+        installDialImageMenu(dial, presenter_);
+    }
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -261,6 +266,11 @@ void MainWindow::buildMenus() {
     open->setObjectName("m_ouvrir");
     QAction* save = file->addAction("&Sauvegarder");
     save->setObjectName("m_sauce");
+    m_rapport_ = file->addAction("&Exporter le rapport PDF...");
+    m_rapport_->setObjectName("m_rapport");
+    m_rapport_->setEnabled(false);
+    connect(m_rapport_, &QAction::triggered, this,
+            [this] { exportPdfReport(this, *session_, lastRunPerson_, presenter_); });
     QAction* quit = file->addAction("&Quitter");
     quit->setObjectName("m_quitter");
     connect(quit, &QAction::triggered, qApp, &QApplication::quit);
@@ -364,6 +374,8 @@ bool MainWindow::calculer() {
     for (QPushButton* button : {Command2_, Command4_, Command5_, Command7_}) {
         button->setEnabled(true);
     }
+    lastRunPerson_ = person();
+    m_rapport_->setEnabled(true);
     return true;
 }
 
@@ -400,6 +412,7 @@ void MainWindow::effacer() {
         s_pers_[i]->clear();
     }
     Frame1_->hide();
+    m_rapport_->setEnabled(false);  // the dials it would print are cleared
     session_->clearCharts();
     refreshDials();
 }

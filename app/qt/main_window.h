@@ -91,6 +91,8 @@ private:
     DialWidget* Picture3_ = nullptr;
     std::array<QLineEdit*, PersonRecord::kEventRows> s_date_{};
     std::array<QLineEdit*, PersonRecord::kEventRows> s_pers_{};
+    QAction* m_rapport_ = nullptr;
+    PersonRecord lastRunPerson_;  // the person of the last successful run, for the PDF report
     bool refusingName_ = false;
 };
 

@@ -6,11 +6,13 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 
 namespace selenarc {
 
@@ -65,13 +67,26 @@ bool printTitledText(const QString& title, const QTextDocument& text, QPagedPain
             painter.end();
             return false;
         }
-        const QRectF shown(0, page * area.height(), area.width(), area.height());
-        painter.save();
-        painter.translate(0, -shown.top());
-        printout.drawContents(&painter, shown);
-        painter.restore();
+        drawDocumentPage(painter, printout, page);
     }
     return painter.end();
+}
+
+void drawDocumentPage(QPainter& painter, const QTextDocument& document, int page) {
+    const qreal pageHeight = document.pageSize().height();
+    const qreal pageTop = page * pageHeight;
+    painter.setPen(Qt::black);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QPointF origin = layout->position();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const qreal top = origin.y() + line.y();
+            if (top >= pageTop && top < pageTop + pageHeight) {
+                line.draw(&painter, origin - QPointF(0, pageTop));
+            }
+        }
+    }
 }
 
 }  // namespace selenarc

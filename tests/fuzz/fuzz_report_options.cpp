@@ -27,7 +27,7 @@ int fuzzReportOptions(const uint8_t* data, size_t size) {
                     formatDayMonthYearTime(*options.now));
     }
 
-    // The events come back, in order, exactly as they were given ("date=name", cut at the first "=").
+    // The events come back, in order, exactly as given: "date=name" cut at the first "=", or the date alone.
     size_t row = 0;
     for (size_t i = 0; i + 1 < arguments.size(); i += 2) {
         if (arguments[i] != "--evenement") {
@@ -35,9 +35,12 @@ int fuzzReportOptions(const uint8_t* data, size_t size) {
         }
         FUZZ_EXPECT(row < options.person.events.size(), "more than twelve events accepted");
         const EventRow& event = options.person.events[row++];
-        FUZZ_EXPECT(
-            event.date + "=" + event.name == arguments[i + 1] && event.date.find('=') == std::string::npos,
-            arguments[i + 1]);
+        const std::string& given = arguments[i + 1];
+        const bool split = given.find('=') != std::string::npos;
+        FUZZ_EXPECT(split
+                        ? event.date + "=" + event.name == given && event.date.find('=') == std::string::npos
+                        : event.date == given && event.name.empty(),
+                    given);
     }
     for (; row < options.person.events.size(); ++row) {
         FUZZ_EXPECT(options.person.events[row].date.empty() && options.person.events[row].name.empty(),

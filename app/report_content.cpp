@@ -1,0 +1,145 @@
+#include "app/report_content.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "app/time_zones.h"
+#include "sky/sign_names.h"
+
+namespace selenarc {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string signOrUnknown(int16_t sign) {
+    const std::string name = SignName(sign);
+    return name.empty() ? "inconnu" : name;
+}
+
+std::string ageText(int age) {
+    return std::to_string(age) + " ans";
+}
+
+// "<entry> — du <start> (<age>) au <end> (<age>)", an age left out when not given (a new moon
+// before birth), and the mark added to the cycle of the printed dial.
+std::string cycleLine(const std::string& entry, const std::string& start, std::optional<int> startAge,
+                      const std::string& end, std::optional<int> endAge, bool shown) {
+    std::string line = entry + " — du " + start;
+    if (startAge) {
+        line += " (" + ageText(*startAge) + ")";
+    }
+    line += " au " + end;
+    if (endAge) {
+        line += " (" + ageText(*endAge) + ")";
+    }
+    if (shown) {
+        line += kShownCycleMark;
+    }
+    return line;
+}
+
+// The soli-lunar dial hides an age that is not positive; so does the list.
+std::optional<int> positiveAge(int16_t age) {
+    return age > 0 ? std::optional<int>(age) : std::nullopt;
+}
+
+}  // namespace
+
+std::string reportPersonName(const PersonRecord& person) {
+    const std::string_view first = trimmed(person.t_prenom);
+    const std::string_view last = trimmed(person.t_nom);
+    std::string name(first);
+    if (!first.empty() && !last.empty()) {
+        name += ' ';
+    }
+    return name.append(last);
+}
+
+std::vector<std::string> birthLines(const PersonRecord& person) {
+    std::vector<std::string> lines{"Né(e) le " + std::string(trimmed(person.Text1)) + " à " +
+                                   std::string(trimmed(person.Text2))};
+    if (person.timeZoneRow >= 0 && person.timeZoneRow < static_cast<int>(kTimeZoneRows.size())) {
+        // Row 12 of the list ends with a stray ", ".
+        std::string_view row = trimmed(kTimeZoneRows[person.timeZoneRow]);
+        if (row.ends_with(',')) {
+            row.remove_suffix(1);
+        }
+        lines.push_back("Fuseau horaire : " + std::string(row));
+    }
+    return lines;
+}
+
+std::vector<std::string> natalSignLines(const RunState& state) {
+    return {"Soleil : " + signOrUnknown(state.NatalSunSign), "Lune : " + signOrUnknown(state.NatalMoonSign),
+            "Jupiter : " + signOrUnknown(state.NatalJupiterSign),
+            "Saturne : " + signOrUnknown(state.NatalSaturnSign)};
+}
+
+std::string sortableToDayMonthYear(const std::string& text) {
+    if (text.size() != 10 || text[4] != '/' || text[7] != '/') {
+        return text;
+    }
+    return text.substr(8, 2) + "/" + text.substr(5, 2) + "/" + text.substr(0, 4);
+}
+
+std::vector<std::string> lunarCycleLines(const SoliLunarResult& lunar, int shownCycle) {
+    const PhaseTable& table = lunar.cycle.table;
+    std::vector<std::string> lines;
+    // Cycle n spans the phase rows 4(n-1)+1 (its new moon) to 4(n-1)+5 (the next new moon).
+    for (size_t i = 0; i < lunar.Combo2.size() && 4 * i + 5 < PhaseTable::kRows; ++i) {
+        const size_t first = 4 * i + 1;
+        const size_t last = first + 4;
+        lines.push_back(cycleLine(lunar.Combo2[i], sortableToDayMonthYear(table.LifeDateText[first]),
+                                  positiveAge(table.PhaseAge[first]),
+                                  sortableToDayMonthYear(table.LifeDateText[last]),
+                                  positiveAge(table.PhaseAge[last]), static_cast<int>(i) + 1 == shownCycle));
+    }
+    return lines;
+}
+
+std::vector<std::string> planetCycleLines(const PlanetCycleResult& planet, int shownCycle) {
+    const PlanetCycleTable& table = planet.table;
+    std::vector<std::string> lines;
+    // Cycle i+1 runs from boundary i to boundary i+1; the first starts at birth (age 0).
+    for (size_t i = 0; i < planet.comboEntries.size() && i + 1 < PlanetCycleTable::kBoundaries; ++i) {
+        lines.push_back(cycleLine(planet.comboEntries[i], table.BoundaryText[i], table.BoundaryAge[i],
+                                  table.BoundaryText[i + 1], table.BoundaryAge[i + 1],
+                                  static_cast<int>(i) + 1 == shownCycle));
+    }
+    return lines;
+}
+
+int shownPlanetCycle(const ChartSurface& surface, const PlanetDialConfig& config,
+                     const PlanetCycleTable& table) {
+    const ChartLabel* start = surface.findLabel(config.legend.startDate);
+    const ChartLabel* end = surface.findLabel(config.legend.endDate);
+    if (!start || !end || !start->visible || !end->visible) {
+        return 0;
+    }
+    for (int c = 1; c <= table.cycleCount && c < PlanetCycleTable::kBoundaries; ++c) {
+        if (start->caption == table.BoundaryText[c - 1] && end->caption == table.BoundaryText[c]) {
+            return c;
+        }
+    }
+    return 0;
+}
+
+std::vector<std::string> eventLines(const EventPlot& events) {
+    std::vector<std::string> lines;
+    const int count = std::min<int>(events.EventCount, PersonRecord::kEventRows);
+    for (int i = 1; i <= count; ++i) {
+        lines.push_back(formatDayMonthYear(CivilDate{events.EventDates[i].day}) + " : " +
+                        std::string(trimmed(events.EventNames[i])));
+    }
+    return lines;
+}
+
+}  // namespace selenarc
