@@ -22,6 +22,13 @@ selenarc::CivilDateTime clockNow() {
     return selenarc::makeDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute());
 }
 
+// The report's standard error carries only its own messages: Qt's start-up notes are dropped.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << text.toStdString() << '\n';
+    }
+}
+
 int runReportCommand(int argc, char* argv[], const std::filesystem::path& programFolder) {
     std::vector<std::string> arguments(argv + 2, argv + argc);
     const auto parsed = selenarc::parseReportOptions(arguments);
@@ -39,7 +46,10 @@ int main(int argc, char* argv[]) {
     const bool report = argc >= 2 && std::string(argv[1]) == "--rapport";
     if (report) {
         // Headless: no window system needed (the PDF is painted offscreen).
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+        if (qgetenv("QT_QPA_PLATFORM").isEmpty()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        qInstallMessageHandler(quietQtMessages);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("selenarc");

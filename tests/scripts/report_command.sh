@@ -87,6 +87,23 @@ for problem in problems:
 sys.exit(1 if problems else 0)
 EOF
 
+# A saved person (Windows-1252, CR LF, lower-case key): names from the file name, events included.
+printf 'dna=14/07/1975\r\nHNA=08h45\r\nFUS=12\r\nE-D=15/05/1999\r\nE-N=F\xeate\r\n' > "$scratch/Zo_Anne#Dupont-Martin.atl"
+expect 0 "" --fichier "$scratch/Zo_Anne#Dupont-Martin.atl" "${now[@]}"
+python3 - "$scratch/out" <<'EOF' || failures=$((failures + 1))
+import json, sys
+report = json.load(open(sys.argv[1]))
+problems = []
+if report["BirthUT"] != "14/07/1975 08h45":
+    problems.append(f"BirthUT {report['BirthUT']}")
+if [(e["name"], e["date"]) for e in report["Events"]] != [("Fête", "15/05/1999")]:
+    problems.append(f"Events {report['Events']}")
+for problem in problems:
+    print("ÉCHEC (--fichier) :", problem)
+sys.exit(1 if problems else 0)
+EOF
+expect 2 "" --fichier "$scratch/absent#fichier.atl" "${now[@]}"
+
 if [ "$failures" -eq 0 ]; then
     echo "rapport : tout est conforme"
 fi

@@ -70,7 +70,7 @@ quint64 environmentNumber(const char* name, quint64 fallback) {
     return ok ? value : fallback;
 }
 
-// Draws from a Mersenne twister (fully specified by the standard, so a seed replays anywhere).
+// Draws from a Mersenne twister (defined bit for bit by the C++ standard, so a seed replays anywhere).
 class Random {
   public:
     Random(quint64 seed, quint64 stream) {
