@@ -121,8 +121,8 @@ void MainWindow::buildEntryStrip(QWidget* client) {
 
     Command1_ = addButton(client, "Command1", "Calculer", {12960, 70, 975, 315});
     Command3_ = addButton(client, "Command3", "Effacer", {14040, 70, 735, 315});
-    connect(Command1_, &QPushButton::clicked, this, [this] { calculer(); });
-    connect(Command3_, &QPushButton::clicked, this, [this] { effacer(); });
+    onClick(Command1_, [this] { calculer(); });
+    onClick(Command3_, [this] { effacer(); });
 
     t_prenom_->installEventFilter(this);
     t_nom_->installEventFilter(this);
@@ -171,7 +171,7 @@ void MainWindow::buildTabs(QWidget* client) {
     Command2_->setEnabled(false);
     buildEventsPanel(life);
     connectCyclePages();
-    connect(Command2_, &QPushButton::clicked, this, [this] {
+    onClick(Command2_, [this] {
         Frame1_->setVisible(!Frame1_->isVisible());
         if (Frame1_->isVisible()) {
             s_date_[0]->setFocus();
@@ -206,7 +206,7 @@ void MainWindow::buildEventsPanel(QWidget* page) {
         s_pers_[i] = addField(Frame1_, QString("s_pers_%1").arg(i), "", {1680, 1680 + 360 * i, 1815, 285});
     }
     Command8_ = addButton(Frame1_, "Command8", "Ok", {960, 6000, 2055, 375});
-    connect(Command8_, &QPushButton::clicked, this, &MainWindow::plotEvents);
+    onClick(Command8_, [this] { plotEvents(); });
 }
 
 // Selecting a cycle redraws that tab's dial only; the "Interpréter" buttons read the run state.
@@ -223,11 +223,9 @@ void MainWindow::connectCyclePages() {
         session_->selectSaturnCycle(index, now_());
         refreshDials();
     });
-    connect(Command4_, &QPushButton::clicked, this, [this] { interpret("Cycle de vie", &SoliLunarText); });
-    connect(Command5_, &QPushButton::clicked, this,
-            [this] { interpret("Cycle socio-professionnel", &JupiterText); });
-    connect(Command7_, &QPushButton::clicked, this,
-            [this] { interpret("Cycle d'individuation", &SaturnText); });
+    onClick(Command4_, [this] { interpret("Cycle de vie", &SoliLunarText); });
+    onClick(Command5_, [this] { interpret("Cycle socio-professionnel", &JupiterText); });
+    onClick(Command7_, [this] { interpret("Cycle d'individuation", &SaturnText); });
 }
 
 void MainWindow::interpret(const char* title, std::string (*text)(const RunState&, const ParagraphSet&)) {
@@ -330,13 +328,34 @@ bool MainWindow::nameFieldRefuses(QLineEdit* field) {
     return true;
 }
 
+// A click that took the focus from a refused name field does not take place.
+void MainWindow::onClick(QPushButton* button, std::function<void()> action) {
+    connect(button, &QPushButton::clicked, this, [this, action = std::move(action)] {
+        for (QLineEdit* name : {t_prenom_, t_nom_}) {
+            if (hasForbiddenNameCharacter(toUtf8(name->text()))) {
+                if (pendingRefusal_) {
+                    name->setFocus();  // its message is on its way
+                } else {
+                    nameFieldRefuses(name);
+                }
+                return;
+            }
+        }
+        action();
+    });
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && (watched == t_nom_ || watched == t_prenom_)) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Leaving the window or opening a menu is not leaving the field.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !refusingName_) {
             auto* field = static_cast<QLineEdit*>(watched);
-            QTimer::singleShot(0, this, [this, field] { nameFieldRefuses(field); });
+            pendingRefusal_ = true;
+            QTimer::singleShot(0, this, [this, field] {
+                pendingRefusal_ = false;
+                nameFieldRefuses(field);
+            });
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -352,13 +371,6 @@ void MainWindow::focusField(EntryField field) {
 }
 
 bool MainWindow::calculer() {
-    // A refused name blocks the run; its own message has been (or is being) shown.
-    for (QLineEdit* name : {t_prenom_, t_nom_}) {
-        if (hasForbiddenNameCharacter(toUtf8(name->text()))) {
-            name->setFocus();
-            return false;
-        }
-    }
     std::optional<RunFailure> failure;
     {
         BusyPointer busy;

@@ -61,6 +61,7 @@ private:
     void refreshDials();
 
     bool nameFieldRefuses(QLineEdit* field);
+    void onClick(QPushButton* button, std::function<void()> action);
     void refreshLists();
     void focusField(EntryField field);
     void showAbout();
@@ -94,6 +95,7 @@ private:
     QAction* m_rapport_ = nullptr;
     PersonRecord lastRunPerson_;  // the person of the last successful run, for the PDF report
     bool refusingName_ = false;
+    bool pendingRefusal_ = false;  // a name field was left with a forbidden character; its message is queued
 };
 
 }  // namespace selenarc

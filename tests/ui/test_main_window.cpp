@@ -122,6 +122,10 @@ private slots:
                  std::string("Le nom ne peut contenir les caractères * ? / \\ : & @ % ! # , ; ."));
         QTRY_VERIFY(nom->hasFocus());
         QVERIFY(!child<QPushButton>("Command4")->isEnabled());
+        // Any other click is refused the same way: "Effacer" leaves the fields alone.
+        QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+        QTRY_COMPARE(log_.messages.size(), size_t(2));
+        QCOMPARE(nom->text(), "D'Arc.");
     }
 
     void successfulRunEnablesButtons() {
