@@ -10,7 +10,7 @@ namespace selenarc {
 // A small streaming JSON writer for the report command. Numbers are written in their shortest form
 // that reads back to the same value (doubles as doubles, floats as floats).
 class JsonWriter {
-public:
+  public:
     JsonWriter& beginObject();
     JsonWriter& endObject();
     JsonWriter& beginArray();
@@ -32,7 +32,7 @@ public:
 
     const std::string& text() const { return out_; }
 
-private:
+  private:
     void separate();
     std::string out_;
     std::vector<bool> first_;  // per open container: nothing written in it yet

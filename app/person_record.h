@@ -17,8 +17,8 @@ struct PersonRecord {
 
     std::string t_prenom;
     std::string t_nom;
-    std::string Text1 = "01/01/1950";  // birth date
-    std::string Text2 = "12h00";       // birth time, local
+    std::string Text1 = "01/01/1950";       // birth date
+    std::string Text2 = "12h00";            // birth time, local
     int timeZoneRow = kDefaultTimeZoneRow;  // selected row of Combo1, 0..25
     std::array<EventRow, kEventRows> events;
 };

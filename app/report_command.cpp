@@ -11,7 +11,8 @@ namespace selenarc {
 const char* const kReportUsageText =
     "usage : selenarc --rapport [--prenom P] [--nom N] [--date JJ/MM/AAAA] [--heure HHhMM]\n"
     "                           [--fuseau 0..25] [--aujourdhui \"JJ/MM/AAAA HHhMM\"]\n"
-    "                           [--evenement \"JJ/MM/AAAA=Nom\"]... [--fichier FICHIER.atl] [--pdf FICHIER.pdf]\n";
+    "                           [--evenement \"JJ/MM/AAAA=Nom\"]... [--fichier FICHIER.atl] [--pdf "
+    "FICHIER.pdf]\n";
 
 namespace {
 
@@ -40,7 +41,8 @@ std::optional<CivilDateTime> parseNow(const std::string& text) {
     if (!date || !hour || !minute || *hour > 23 || *minute > 59) {
         return std::nullopt;
     }
-    return CivilDateTime{std::chrono::sys_days{*date}, std::chrono::hours{*hour} + std::chrono::minutes{*minute}};
+    return CivilDateTime{std::chrono::sys_days{*date},
+                         std::chrono::hours{*hour} + std::chrono::minutes{*minute}};
 }
 
 }  // namespace

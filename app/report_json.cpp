@@ -8,7 +8,8 @@ namespace selenarc {
 
 namespace {
 
-void writeList(JsonWriter& json, std::string_view name, const std::vector<std::string>& entries, int selected) {
+void writeList(JsonWriter& json, std::string_view name, const std::vector<std::string>& entries,
+               int selected) {
     json.key(name).beginArray();
     for (const auto& entry : entries) {
         json.value(entry);

@@ -14,9 +14,13 @@ namespace {
 
 constexpr int kJupiterCycles = 7;
 
-CivilDate dateOf(const CivilDateTime& moment) { return CivilDate{moment.day}; }
+CivilDate dateOf(const CivilDateTime& moment) {
+    return CivilDate{moment.day};
+}
 
-Message errorMessage(std::string text) { return Message{std::move(text), "Erreur", MessageIcon::Exclamation}; }
+Message errorMessage(std::string text) {
+    return Message{std::move(text), "Erreur", MessageIcon::Exclamation};
+}
 
 }  // namespace
 
@@ -110,12 +114,17 @@ void Session::selectSaturnCycle(int index, const CivilDateTime& now) {
     }
 }
 
-bool Session::plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, const CivilDateTime& now) {
+bool Session::plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows,
+                         const CivilDateTime& now) {
     return selenarc::plotEvents(rows, events_, lunarSurface_, lunarChart_, lunar_.cycle, now, state_, sink_);
 }
 
-void Session::clearCharts() { selenarc::clearCharts(lunarSurface_, jupiterSurface_, saturnSurface_, lunarChart_); }
+void Session::clearCharts() {
+    selenarc::clearCharts(lunarSurface_, jupiterSurface_, saturnSurface_, lunarChart_);
+}
 
-float Session::angleOf(const CivilDateTime& date) const { return angle_date(lunar_.cycle, date, sink_); }
+float Session::angleOf(const CivilDateTime& date) const {
+    return angle_date(lunar_.cycle, date, sink_);
+}
 
 }  // namespace selenarc

@@ -32,7 +32,7 @@ struct RunFailure {
 // and their selections, the three dials' state and the run state. The window and the report command
 // both drive one of these, so what the report prints is what the window shows.
 class Session {
-public:
+  public:
     Session(std::filesystem::path programFolder, MessageSink sink);
     ~Session();
     Session(const Session&) = delete;
@@ -73,7 +73,7 @@ public:
     // The angle of a date on the soli-lunar dial of the last run's person.
     float angleOf(const CivilDateTime& date) const;
 
-private:
+  private:
     bool loadTables(std::string& error);
 
     std::filesystem::path programFolder_;

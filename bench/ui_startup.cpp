@@ -12,11 +12,14 @@ using namespace selenarc;
 
 namespace {
 
-CivilDateTime fixedNow() { return makeDateTime(2026, 12, 6, 10, 30); }
+CivilDateTime fixedNow() {
+    return makeDateTime(2026, 12, 6, 10, 30);
+}
 
 void BM_MainWindowShown(benchmark::State& state) {
     for (auto _ : state) {
-        MainWindow window(SELENARC_SOURCE_DIR "/data", [](const Message&) {}, fixedNow);
+        MainWindow window(
+            SELENARC_SOURCE_DIR "/data", [](const Message&) {}, fixedNow);
         window.show();
         benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(&window));
     }
@@ -24,7 +27,8 @@ void BM_MainWindowShown(benchmark::State& state) {
 BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
 
 void BM_Calculer(benchmark::State& state) {
-    MainWindow window(SELENARC_SOURCE_DIR "/data", [](const Message&) {}, fixedNow);
+    MainWindow window(
+        SELENARC_SOURCE_DIR "/data", [](const Message&) {}, fixedNow);
     window.findChild<QLineEdit*>("t_prenom")->setText("Jean");
     window.findChild<QLineEdit*>("t_nom")->setText("Dupont");
     window.calculer();  // the first run reads the tables

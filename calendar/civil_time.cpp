@@ -34,7 +34,9 @@ CivilDateTime addMonthsClipped(const CivilDateTime& dateTime, int months) {
     return {sys_days{addMonthsClipped(CivilDate{dateTime.day}, months)}, dateTime.timeOfDay};
 }
 
-long daysBetween(CivilDate a, CivilDate b) { return (sys_days{b} - sys_days{a}).count(); }
+long daysBetween(CivilDate a, CivilDate b) {
+    return (sys_days{b} - sys_days{a}).count();
+}
 
 std::optional<CivilDate> parseDayMonthYear(std::string_view text) {
     if (text.size() != 10 || text[2] != '/' || text[5] != '/') {

@@ -34,8 +34,8 @@ long daysBetween(CivilDate a, CivilDate b);
 
 // "JJ/MM/AAAA" with digits at the fixed places and an existing Gregorian date, else nothing.
 std::optional<CivilDate> parseDayMonthYear(std::string_view text);
-std::string formatDayMonthYear(CivilDate date);  // "JJ/MM/AAAA"
-std::string formatSortable(CivilDate date);      // "yyyy/mm/dd", text order is date order
+std::string formatDayMonthYear(CivilDate date);                     // "JJ/MM/AAAA"
+std::string formatSortable(CivilDate date);                         // "yyyy/mm/dd", text order is date order
 std::string formatDayMonthYearTime(const CivilDateTime& dateTime);  // "JJ/MM/AAAA HHhMM"
 
 }  // namespace selenarc

@@ -6,6 +6,8 @@ namespace selenarc {
 // and Qt scales pixels for high-DPI screens.
 inline constexpr int kTwipsPerPixel = 15;
 
-inline constexpr int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+inline constexpr int twipsToPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 }  // namespace selenarc

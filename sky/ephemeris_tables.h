@@ -15,13 +15,13 @@ namespace selenarc {
 // from `date` on, the body stands in `sign`.
 struct IngressLine {
     CivilDate date{};
-    std::string sign;                              // decoded SignDigit: "1".."12" (or the raw character)
-    std::optional<std::chrono::minutes> timeUT;    // " HH:MM" after column 12, when the line has it
-    int lineNumber = 0;                            // 1-based, for messages
+    std::string sign;                            // decoded SignDigit: "1".."12" (or the raw character)
+    std::optional<std::chrono::minutes> timeUT;  // " HH:MM" after column 12, when the line has it
+    int lineNumber = 0;                          // 1-based, for messages
 };
 
 struct IngressTable {
-    std::string fileName;  // "so.txt", ...
+    std::string fileName;               // "so.txt", ...
     std::vector<IngressLine> accepted;  // in file order
 };
 
@@ -33,7 +33,7 @@ struct LunationLine {
 };
 
 struct LunationTable {
-    std::string fileName;  // "sl.txt"
+    std::string fileName;             // "sl.txt"
     std::vector<LunationLine> lines;  // in file order
 };
 

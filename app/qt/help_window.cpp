@@ -15,7 +15,9 @@ static QPointer<HelpWindow>& instance() {
     return window;
 }
 
-HelpWindow* HelpWindow::existing() { return instance().data(); }
+HelpWindow* HelpWindow::existing() {
+    return instance().data();
+}
 
 HelpWindow* HelpWindow::showHelp() {
     if (!instance()) {
@@ -61,6 +63,8 @@ HelpWindow::HelpWindow() {
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QString HelpWindow::helpText() const { return text_->toPlainText(); }
+QString HelpWindow::helpText() const {
+    return text_->toPlainText();
+}
 
 }  // namespace selenarc

@@ -37,7 +37,7 @@ constexpr int kTabStripTwips = 360;
 
 // Busy pointer for the duration of a run.
 class BusyPointer {
-public:
+  public:
     BusyPointer() { QApplication::setOverrideCursor(Qt::BusyCursor); }
     ~BusyPointer() { QApplication::restoreOverrideCursor(); }
 };
@@ -158,8 +158,8 @@ void MainWindow::buildTabs(QWidget* client) {
 
     QWidget* life = buildCyclePage("Picture1", session_->lunarSurface(), "Combo2", "Command4", &Picture1_,
                                    &Combo2_, &Command4_);
-    QWidget* jupiter = buildCyclePage("Picture2", session_->jupiterSurface(), "Combo3", "Command5", &Picture2_,
-                                      &Combo3_, &Command5_);
+    QWidget* jupiter = buildCyclePage("Picture2", session_->jupiterSurface(), "Combo3", "Command5",
+                                      &Picture2_, &Combo3_, &Command5_);
     QWidget* saturn = buildCyclePage("Picture3", session_->saturnSurface(), "Combo4", "Command7", &Picture3_,
                                      &Combo4_, &Command7_);
     SSTab1_->addTab(life, "Cycle de vie");
@@ -167,7 +167,8 @@ void MainWindow::buildTabs(QWidget* client) {
     SSTab1_->addTab(saturn, "Cycle d'individuation");
     SSTab1_->setCurrentIndex(0);
 
-    Command2_ = addButton(life, "Command2", "Parents, relations, évenements", {10800, 960 - kTabStripTwips, 3615, 495});
+    Command2_ = addButton(life, "Command2", "Parents, relations, évenements",
+                          {10800, 960 - kTabStripTwips, 3615, 495});
     Command2_->setEnabled(false);
     buildEventsPanel(life);
     connectCyclePages();
@@ -186,10 +187,11 @@ void MainWindow::buildEventsPanel(QWidget* page) {
     placeInTwips(Frame1_, 10800, 1440 - kTabStripTwips, 3615, 6500);
     Frame1_->hide();
 
-    auto* explanation = addLabel(Frame1_, "Label7",
-                                 "Insérer les dates de naissance de vos parents, grands-parents... ou des "
-                                 "événements importants de votre vie pour voir où ils tombent dans votre cycle.",
-                                 {30, 120, 3540, 1215});
+    auto* explanation =
+        addLabel(Frame1_, "Label7",
+                 "Insérer les dates de naissance de vos parents, grands-parents... ou des "
+                 "événements importants de votre vie pour voir où ils tombent dans votre cycle.",
+                 {30, 120, 3540, 1215});
     explanation->setWordWrap(true);
     paintBackground(explanation, QColor(255, 192, 128));
 
@@ -283,7 +285,9 @@ void MainWindow::buildMenus() {
     connect(aide, &QAction::triggered, this, [] { HelpWindow::showHelp(); });
 }
 
-void MainWindow::showAbout() { presenter_(Message{kAboutText, "A propos", MessageIcon::Information}); }
+void MainWindow::showAbout() {
+    presenter_(Message{kAboutText, "A propos", MessageIcon::Information});
+}
 
 PersonRecord MainWindow::person() const {
     PersonRecord person;
@@ -363,10 +367,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::focusField(EntryField field) {
     switch (field) {
-        case EntryField::FirstName: t_prenom_->setFocus(); break;
-        case EntryField::LastName: t_nom_->setFocus(); break;
-        case EntryField::BirthDate: Text1_->setFocus(); break;
-        case EntryField::BirthTime: Text2_->setFocus(); break;
+        case EntryField::FirstName:
+            t_prenom_->setFocus();
+            break;
+        case EntryField::LastName:
+            t_nom_->setFocus();
+            break;
+        case EntryField::BirthDate:
+            Text1_->setFocus();
+            break;
+        case EntryField::BirthTime:
+            Text2_->setFocus();
+            break;
     }
 }
 

@@ -27,7 +27,7 @@ using NowProvider = std::function<CivilDateTime()>;
 // comes from the Session it drives.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     MainWindow(std::filesystem::path programFolder, MessageSink presenter, NowProvider now);
     ~MainWindow() override;
 
@@ -44,10 +44,10 @@ public:
 
     Session& session() { return *session_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildEntryStrip(QWidget* client);
     void buildTabs(QWidget* client);
     void buildEventsPanel(QWidget* page);

@@ -5,9 +5,13 @@
 
 namespace selenarc {
 
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
-std::string toUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+std::string toUtf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 void showMessageBox(QWidget* parent, const Message& message) {
     QMessageBox box(parent);
@@ -15,9 +19,15 @@ void showMessageBox(QWidget* parent, const Message& message) {
     // The texts carry Windows line breaks; a label wants plain newlines.
     box.setText(fromUtf8(message.text).replace("\r\n", "\n"));
     switch (message.icon) {
-        case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MessageIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MessageIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MessageIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

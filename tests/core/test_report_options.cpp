@@ -8,7 +8,7 @@ using namespace selenarc;
 
 class ReportOptionsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void refusedOptions_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("unknown option") << QStringList{"--nom", "D", "--couleur", "bleu"};
@@ -20,7 +20,8 @@ private slots:
         QTest::newRow("now on 31 April") << QStringList{"--aujourdhui", "31/04/2026 10h00"};
         QStringList thirteen;
         for (int i = 0; i < 13; ++i) {
-            thirteen << "--evenement" << "01/01/2000=x";
+            thirteen << "--evenement"
+                     << "01/01/2000=x";
         }
         QTest::newRow("thirteen events") << thirteen;
     }
@@ -45,8 +46,9 @@ private slots:
     }
 
     void eventsFillRowsInOrder() {
-        const auto parsed = parseReportOptions({"--evenement", "15/05/1975=Mariage = oui", "--evenement", "",
-                                                "--evenement", "01/01/2000", "--aujourdhui", "06/12/2026 23h59"});
+        const auto parsed =
+            parseReportOptions({"--evenement", "15/05/1975=Mariage = oui", "--evenement", "", "--evenement",
+                                "01/01/2000", "--aujourdhui", "06/12/2026 23h59"});
         QVERIFY(parsed.options);
         const auto& events = parsed.options->person.events;
         QCOMPARE(events[0].date, std::string("15/05/1975"));

@@ -22,7 +22,9 @@ struct MessageLog {
     }
 };
 
-CivilDateTime fixedNow() { return makeDateTime(2026, 12, 6, 10, 30); }
+CivilDateTime fixedNow() {
+    return makeDateTime(2026, 12, 6, 10, 30);
+}
 
 }  // namespace
 
@@ -42,7 +44,7 @@ class MainWindowTest : public QObject {
     }
     void type(const char* field, const QString& text) { child<QLineEdit>(field)->setText(text); }
 
-private slots:
+  private slots:
     void init() {
         log_.messages.clear();
         window_ = std::make_unique<MainWindow>(SELENARC_SOURCE_DIR "/data", log_.sink(), fixedNow);
@@ -59,7 +61,8 @@ private slots:
         auto* zones = child<QComboBox>("Combo1");
         QCOMPARE(zones->count(), 26);
         QCOMPARE(zones->currentIndex(), 13);
-        QCOMPARE(zones->itemText(12), "(GMT      ) Greenwich, Dublin, Lisbonne, Londres, Casablanca, Monrovia, ");
+        QCOMPARE(zones->itemText(12),
+                 "(GMT      ) Greenwich, Dublin, Lisbonne, Londres, Casablanca, Monrovia, ");
         QCOMPARE(zones->itemText(25), "(GMT +13) Nuku'alofa");
         auto* tabs = child<QTabWidget>("SSTab1");
         QCOMPARE(tabs->count(), 3);
@@ -78,16 +81,36 @@ private slots:
         QTest::addColumn<QString>("heure");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("blank first name") << "   " << "" << "01/01/1950" << "12h00"
-                                          << "Le prénom doit être saisi" << "t_prenom";
-        QTest::newRow("no last name") << "Jean" << " " << "01/01/1950" << "12h00" << "Le nom doit être saisi"
+        QTest::newRow("blank first name") << "   "
+                                          << ""
+                                          << "01/01/1950"
+                                          << "12h00"
+                                          << "Le prénom doit être saisi"
+                                          << "t_prenom";
+        QTest::newRow("no last name") << "Jean"
+                                      << " "
+                                      << "01/01/1950"
+                                      << "12h00"
+                                      << "Le nom doit être saisi"
                                       << "t_nom";
-        QTest::newRow("bad date and time") << "Jean" << "Dupont" << "01-01-1950" << "12H00"
-                                           << "Date de naissance : format incorrect : __/__/____" << "Text1";
-        QTest::newRow("short date") << "Jean" << "Dupont" << "1/1/1950" << "12h00"
-                                    << "Date de naissance : format incorrect (10 caractères requis)" << "Text1";
-        QTest::newRow("bad time") << "Jean" << "Dupont" << "01/01/1950" << "12:00"
-                                  << "Heure de naissance : format incorrect : __h__" << "Text2";
+        QTest::newRow("bad date and time") << "Jean"
+                                           << "Dupont"
+                                           << "01-01-1950"
+                                           << "12H00"
+                                           << "Date de naissance : format incorrect : __/__/____"
+                                           << "Text1";
+        QTest::newRow("short date") << "Jean"
+                                    << "Dupont"
+                                    << "1/1/1950"
+                                    << "12h00"
+                                    << "Date de naissance : format incorrect (10 caractères requis)"
+                                    << "Text1";
+        QTest::newRow("bad time") << "Jean"
+                                  << "Dupont"
+                                  << "01/01/1950"
+                                  << "12:00"
+                                  << "Heure de naissance : format incorrect : __h__"
+                                  << "Text2";
     }
     void failedChecks() {
         QFETCH(QString, prenom);
@@ -176,7 +199,8 @@ private slots:
         QTest::mouseClick(child<QPushButton>("Command8"), Qt::LeftButton);
         QCOMPARE(log_.messages.size(), size_t(2));
         QCOMPARE(log_.messages[0].text, std::string("Date ligne 2 : format incorrect : __/__/____"));
-        QCOMPARE(log_.messages[1].text, std::string("Date ligne 5 : format incorrect (10 caractères requis)"));
+        QCOMPARE(log_.messages[1].text,
+                 std::string("Date ligne 5 : format incorrect (10 caractères requis)"));
         QVERIFY(lunar->surface() == plotted);
     }
 
@@ -197,7 +221,7 @@ private slots:
         QCOMPARE(child<QComboBox>("Combo1")->currentIndex(), 13);
         const ChartSurface& lunar = child<DialWidget>("Picture1")->surface();
         QVERIFY(lunar.lines.empty() && lunar.circles.empty());
-        QVERIFY(lunar.findLabel("l_nl")->visible);      // the quarter names stay where they were
+        QVERIFY(lunar.findLabel("l_nl")->visible);        // the quarter names stay where they were
         QVERIFY(!lunar.findLabel("ladate(0)")->visible);  // dates and ages are hidden
         QVERIFY(child<QPushButton>("Command4")->isEnabled());
     }

@@ -12,10 +12,11 @@ using namespace selenarc;
 // (tools/screenshot.sh copies one into the README's folder). Also a guard: a run must draw the dials.
 class ScreenshotTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void mainWindowAfterARun() {
-        MainWindow window(SELENARC_SOURCE_DIR "/data", [](const Message&) {},
-                          [] { return makeDateTime(2026, 12, 6, 10, 30); });
+        MainWindow window(
+            SELENARC_SOURCE_DIR "/data", [](const Message&) {},
+            [] { return makeDateTime(2026, 12, 6, 10, 30); });
         window.findChild<QLineEdit*>("t_prenom")->setText("Jeanne");
         window.findChild<QLineEdit*>("t_nom")->setText("Martin");
         window.findChild<QLineEdit*>("Text1")->setText("14/07/1975");
