@@ -79,9 +79,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, MessageSink presente
     setObjectName("f_principale");
     setWindowTitle("Selenarc");
     setWindowIcon(QIcon::fromTheme("selenarc"));
-    // The design sizes were made for an 8-point interface font.
+    // The design sizes were made for a small 8-point interface font; DejaVu Sans runs wider.
     QFont interfaceFont = font();
-    interfaceFont.setPointSizeF(8.0);
+    interfaceFont.setPointSizeF(7.5);
     setFont(interfaceFont);
 
     auto* client = new QWidget(this);
