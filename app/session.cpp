@@ -6,7 +6,7 @@
 #include "charts/planet_dial.h"
 #include "sky/ephemeris_reader.h"
 #include "sky/natal_signs.h"
-#include "sky/table_span.h"
+#include "cycles/birth_span.h"
 
 namespace selenarc {
 

@@ -135,6 +135,21 @@ PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, std::string_v
 
 }  // namespace
 
+static CivilDate lastQuarter(CivilDate birth, const PlanetCycleRule& rule) {
+    CivilDate start = birth;
+    for (int row = 1; row < rule.quarterRows; ++row) {
+        start = nextBoundary(start, rule);
+    }
+    return CivilDate{sys_days{start} + days{rule.quarterOffsets.back()}};
+}
+
+CivilDate lastJupiterQuarter(CivilDate birth) {
+    return lastQuarter(birth, kJupiterRule);
+}
+CivilDate lastSaturnQuarter(CivilDate birth) {
+    return lastQuarter(birth, kSaturnRule);
+}
+
 PlanetCycleResult calcul_jupiter(std::string_view Text1, CivilDate today, const IngressTable& sj,
                                  RunState& state) {
     return computePlanetCycles(kJupiterRule, Text1, today, sj, state.NatalJupiterSign,

@@ -32,4 +32,9 @@ PlanetCycleResult calcul_jupiter(std::string_view Text1, CivilDate today, const 
 PlanetCycleResult calcul_saturne(std::string_view Text1, CivilDate today, const IngressTable& ss,
                                  RunState& state);
 
+// The last quarter instant the Jupiter or Saturn computation reads its table for, for a birth on
+// `birth` (the second square of the last span filled): how far past a birth the table must reach.
+CivilDate lastJupiterQuarter(CivilDate birth);
+CivilDate lastSaturnQuarter(CivilDate birth);
+
 }  // namespace selenarc

@@ -11,177 +11,123 @@ using namespace selenarc;
 namespace {
 
 const float kPi = static_cast<float>(std::numbers::pi);
+const CivilDateTime kNow = makeDateTime(2015, 6, 1, 12, 0);
 
-// Place of a label or picture at the design size, after one drawing of each dial.
-struct Drawn {
-    ChartSurface soliLunar = makeSoliLunarSurface();
-    ChartSurface jupiter = makePlanetSurface(kJupiterDial);
-    ChartSurface saturn = makePlanetSurface(kSaturnDial);
-    Drawn() {
-        SoliLunarChartState chart;
-        RunState state;
-        const SoliLunarCycle cycle = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0));
-        affiche_cycle(soliLunar, chart, cycle, 2, makeDateTime(2015, 6, 1, 12, 0), state,
-                      testing::silentSink());
-        const CivilDate today{std::chrono::year{2015}, std::chrono::June, std::chrono::day{1}};
-        affiche_cycle_jupiter(jupiter, testing::makeJupiterTable1950(), 5, today, state);
-        affiche_cycle_saturne(saturn, testing::makeSaturnTable1950(), 2, today);
-    }
-    const ChartSurface& surface(const QString& name) const {
-        return name == "soli" ? soliLunar : name == "jupiter" ? jupiter : saturn;
-    }
+// A free label at the rim: dial angle, whether right-justified, its place.
+struct RimCase {
+    float angle;
+    bool right;
+    double left, top;
 };
 
+// A planet dial drawn on a given day: today's angle (negative: in no cycle), the stored cycle
+// year, the start date and end age shown, the sign of the conjunction picture (0: hidden).
+struct PlanetCase {
+    bool saturn;
+    int drawn;
+    const char* today;
+    float angle;
+    int year;
+    const char *start, *endAge;
+    int sign;
+};
+
+PlanetCycleTable table1950(bool saturn) {
+    return saturn ? testing::makeSaturnTable1950() : testing::makeJupiterTable1950();
+}
+
+// The three dials after one drawing each, at the design size.
+const std::array<ChartSurface, 3>& drawnDials() {
+    static const std::array<ChartSurface, 3> surfaces = [] {
+        std::array<ChartSurface, 3> s{makeSoliLunarSurface(), makePlanetSurface(kJupiterDial),
+                                      makePlanetSurface(kSaturnDial)};
+        SoliLunarChartState chart;
+        RunState state;
+        affiche_cycle(s[0], chart, testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0)), 2, kNow, state,
+                      testing::silentSink());
+        affiche_cycle_jupiter(s[1], table1950(false), 5, CivilDate{kNow.day}, state);
+        affiche_cycle_saturne(s[2], table1950(true), 2, CivilDate{kNow.day});
+        return s;
+    }();
+    return surfaces;
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(RimCase)
+Q_DECLARE_METATYPE(PlanetCase)
 
 class DialGeometryTest : public QObject {
     Q_OBJECT
   private slots:
-    void designSize() {
-        const ChartSurface surface = makeSoliLunarSurface();
-        const DialGeometry g = dialGeometry(surface);
-        QCOMPARE(g.X, 5227.0);
-        QCOMPARE(g.Y, 4027.0);
-        QVERIFY(std::abs(g.radius(kInnerRingRadius) - 2416.2) < 1e-9);
-        QVERIFY(std::abs(g.radius(kOuterRingRadius) - 2818.9) < 1e-9);
+    void ringsAtDesignSize() {
+        const ChartSurface& surface = drawnDials()[0];
+        QCOMPARE(dialGeometry(surface).X, 5227.0);
+        QCOMPARE(dialGeometry(surface).Y, 4027.0);
+        QCOMPARE(surface.circles[0].radius, 2416.2);
+        QCOMPARE(surface.circles[1].radius, 2818.9);
     }
 
+    // Row name: the label or picture, found on whichever dial has it.
     void placesAtDesignSize_data() {
-        QTest::addColumn<QString>("dial");
-        QTest::addColumn<QString>("element");
         QTest::addColumn<double>("left");
         QTest::addColumn<double>("top");
-        QTest::newRow("l_nl") << "soli"
-                              << "l_nl" << 4620.0 << 7771.84;
-        QTest::newRow("l_pq") << "soli"
-                              << "l_pq" << 9231.84 << 3900.0;
-        QTest::newRow("l_dq") << "soli"
-                              << "l_dq" << 5227 - 3704.84 - 300 - 1215 << 3900.0;
-        QTest::newRow("ladate(0)") << "soli"
-                                   << "ladate(0)" << 4332.0 << 5637.8;
-        QTest::newRow("lage(0)") << "soli"
-                                 << "lage(0)" << 4332.0 << 5892.8;
-        QTest::newRow("l_de") << "soli"
-                              << "l_de" << 4332.0 << 5382.8;
-        QTest::newRow("l_ce") << "soli"
-                              << "l_ce" << 4332.0 << 5127.8;
-        QTest::newRow("ladate(1)") << "soli"
-                                   << "ladate(1)" << 6666.45 << 3772.0;
-        QTest::newRow("lage(1)") << "soli"
-                                 << "lage(1)" << 6666.45 << 4027.0;
-        QTest::newRow("ladate(2)") << "soli"
-                                   << "ladate(2)" << 4800.0 << 4027 - 1610.8 - 510;
-        QTest::newRow("ladate(3)") << "soli"
-                                   << "ladate(3)" << 5227 - 1409.45 - 20 - 855 << 3772.0;
-        QTest::newRow("lage(4)") << "soli"
-                                 << "lage(4)" << 5267.0 << 5892.8;
-        QTest::newRow("l_a") << "soli"
-                             << "l_a" << 5267.0 << 5382.8;
-        QTest::newRow("pb1") << "soli"
-                             << "pb1" << 5267.0 << 6473.2;
-        QTest::newRow("pb3") << "soli"
-                             << "pb3" << 4897.0 << 4027 - 2416.2 - 300;
-        QTest::newRow("j_nl") << "jupiter"
-                              << "j_nl" << 4620.0 << 7771.84;
-        QTest::newRow("j_pq") << "jupiter"
-                              << "j_pq" << 9231.84 << 3900.0;
-        QTest::newRow("ladate(6)") << "jupiter"
-                                   << "ladate(6)" << 5267.0 << 5637.8;
-        QTest::newRow("lage(6)") << "jupiter"
-                                 << "lage(6)" << 5267.0 << 5892.8;
-        QTest::newRow("j_ce") << "jupiter"
-                              << "j_ce" << 4332.0 << 5127.8;
-        QTest::newRow("pjs1") << "jupiter"
-                              << "pjs1" << 5267.0 << 6473.2;
-        QTest::newRow("pjs2") << "jupiter"
-                              << "pjs2" << 5227 + 2416.2 + 40 << 3717.0;
-        QTest::newRow("pjs3") << "jupiter"
-                              << "pjs3" << 4897.0 << 4027 - 2416.2 - 300;
-        QTest::newRow("pjs4") << "jupiter"
-                              << "pjs4" << 5227 - 2416.2 - 300 << 4067.0;
-        QTest::newRow("pss3 moved") << "saturn"
-                                    << "pss3" << 4987.0 << 4027 - 2416.2 - 300;
-        QTest::newRow("pss4 moved") << "saturn"
-                                    << "pss4" << 5227 - 2416.2 - 300 << 4227.0;
-        QTest::newRow("ladate(8)") << "saturn"
-                                   << "ladate(8)" << 5267.0 << 5637.8;
+        QTest::newRow("l_nl") << 4620.0 << 7771.84;
+        QTest::newRow("l_dq") << 5227 - 3704.84 - 300 - 1215 << 3900.0;
+        QTest::newRow("ladate(0)") << 4332.0 << 5637.8;
+        QTest::newRow("lage(0)") << 4332.0 << 5892.8;
+        QTest::newRow("l_ce") << 4332.0 << 5127.8;
+        QTest::newRow("ladate(1)") << 6666.45 << 3772.0;
+        QTest::newRow("ladate(2)") << 4800.0 << 4027 - 1610.8 - 510;
+        QTest::newRow("ladate(3)") << 5227 - 1409.45 - 20 - 855 << 3772.0;
+        QTest::newRow("pb3") << 4897.0 << 4027 - 2416.2 - 300;
+        QTest::newRow("j_nl") << 4620.0 << 7771.84;
+        QTest::newRow("j_pq") << 9231.84 << 3900.0;
+        QTest::newRow("ladate(6)") << 5267.0 << 5637.8;
+        QTest::newRow("pjs1") << 5267.0 << 6473.2;
+        QTest::newRow("pjs2") << 5227 + 2416.2 + 40 << 3717.0;
+        QTest::newRow("pss3") << 4987.0 << 4027 - 2416.2 - 300;
+        QTest::newRow("pss4") << 5227 - 2416.2 - 300 << 4227.0;
     }
     void placesAtDesignSize() {
-        QFETCH(QString, dial);
-        QFETCH(QString, element);
         QFETCH(double, left);
         QFETCH(double, top);
-        static const Drawn drawn;
-        const ChartSurface& surface = drawn.surface(dial);
-        double actualLeft = 0, actualTop = 0;
-        if (const ChartLabel* label = surface.findLabel(element.toStdString())) {
-            actualLeft = label->left;
-            actualTop = label->top;
-        } else {
-            const SignPicture* picture = surface.findPicture(element.toStdString());
-            QVERIFY(picture);
-            QVERIFY(picture->visible);
-            actualLeft = picture->left;
-            actualTop = picture->top;
+        const std::string name = QTest::currentDataTag();
+        std::optional<QPointF> place;
+        for (const ChartSurface& s : drawnDials()) {
+            if (const ChartLabel* label = s.findLabel(name)) {
+                place = QPointF(label->left, label->top);
+            } else if (const SignPicture* picture = s.findPicture(name); picture && picture->visible) {
+                place = QPointF(picture->left, picture->top);
+            }
         }
-        QVERIFY2(std::abs(actualLeft - left) < 1e-6, qPrintable(QString::number(actualLeft)));
-        QVERIFY2(std::abs(actualTop - top) < 1e-6, qPrintable(QString::number(actualTop)));
+        QVERIFY(place);
+        QCOMPARE(*place, QPointF(left, top));
     }
 
-    // Free labels sit outside the rim, on the side of their anchor.
+    // Outside the rim, on the side of the anchor; the axes count as the left and upper halves.
     void rimLabelPlacement_data() {
-        QTest::addColumn<float>("angle");
-        QTest::addColumn<bool>("rightJustified");
-        QTest::addColumn<double>("left");
-        QTest::addColumn<double>("top");
-        QTest::newRow("bottom, on the axis") << 0.0f << true << 3722.0 << 6846.0;
-        QTest::newRow("lower right") << kPi / 4 << false << 7270.0 << 6020.0;
-        QTest::newRow("right, on the axis") << kPi / 2 << false << 8096.0 << 3772.0;
-        QTest::newRow("upper right") << 3 * kPi / 4 << false << 7270.0 << 1779.0;
-        QTest::newRow("top") << kPi << true << 3722.0 << 953.0;
-        QTest::newRow("upper left") << 5 * kPi / 4 << true << 1729.0 << 1779.0;
-        QTest::newRow("left") << 3 * kPi / 2 << true << 903.0 << 3772.0;
-        QTest::newRow("lower left") << 7 * kPi / 4 << true << 1729.0 << 6020.0;
-        QTest::newRow("7 rad, one turn back") << 7.0f << false << 7129.0 << 6152.0;
-        QTest::newRow("full turn") << 2 * kPi << true << 3722.0 << 6846.0;
-        QTest::newRow("not a number") << std::nanf("") << true << 3722.0 << 6846.0;
+        QTest::addColumn<RimCase>("c");
+        QTest::newRow("bottom, on the axis") << RimCase{0.0f, true, 3722, 6846};
+        QTest::newRow("lower right") << RimCase{kPi / 4, false, 7270, 6020};
+        QTest::newRow("right, on the axis") << RimCase{kPi / 2, false, 8096, 3772};
+        QTest::newRow("top") << RimCase{kPi, true, 3722, 953};
+        QTest::newRow("left") << RimCase{3 * kPi / 2, true, 903, 3772};
+        QTest::newRow("7 rad, one turn back") << RimCase{7.0f, false, 7129, 6152};
+        QTest::newRow("full turn") << RimCase{2 * kPi, true, 3722, 6846};
+        QTest::newRow("not a number") << RimCase{std::nanf(""), true, 3722, 6846};
+        QTest::newRow("infinite") << RimCase{INFINITY, true, 3722, 6846};
+        QTest::newRow("huge, within one turn") << RimCase{1.0e30f, true, 1605, 1911};
     }
     void rimLabelPlacement() {
-        QFETCH(float, angle);
-        QFETCH(bool, rightJustified);
-        QFETCH(double, left);
-        QFETCH(double, top);
+        QFETCH(RimCase, c);
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
-        affiche_libelle(surface, chart, angle, "Naissance", kRed);
+        affiche_libelle(surface, chart, c.angle, "Naissance", kRed);
         const ChartLabel& label = surface.label("Texte(0)");
-        QVERIFY(label.visible);
-        QCOMPARE(label.caption, std::string("Naissance"));
-        QCOMPARE(label.textColour, kRed);
-        QCOMPARE(label.align == TextAlign::Right, rightJustified);
-        QCOMPARE(label.left, left);
-        QCOMPARE(label.top, top);
-    }
-
-    void wrapping_data() {
-        QTest::addColumn<float>("angle");
-        QTest::addColumn<float>("expected");
-        QTest::newRow("inside") << 1.5f << 1.5f;
-        QTest::newRow("7 rad") << 7.0f << static_cast<float>(7.0f - kTwoPi);
-        QTest::newRow("two turns and a bit")
-            << 13.0f << static_cast<float>(static_cast<float>(13.0f - kTwoPi) - kTwoPi);
-        QTest::newRow("negative kept") << -1.0f << -1.0f;
-        QTest::newRow("infinite") << INFINITY << 0.0f;
-    }
-    void wrapping() {
-        QFETCH(float, angle);
-        QFETCH(float, expected);
-        QCOMPARE(wrapDialAngle(angle), expected);
-    }
-
-    void hugeAngleEndsInsideOneTurn() {
-        const float wrapped = wrapDialAngle(1.0e30f);
-        QVERIFY(wrapped >= 0 && wrapped <= kTwoPi);
+        QVERIFY(label.visible && label.caption == "Naissance" && label.textColour == kRed);
+        QCOMPARE(label.align == TextAlign::Right, c.right);
+        QCOMPARE(QPointF(label.left, label.top), QPointF(c.left, c.top));
     }
 
     // Seventeen free labels, then none; the radii are still drawn.
@@ -195,72 +141,59 @@ class DialGeometryTest : public QObject {
         QCOMPARE(chart.ChartLabelCount, int16_t(16));
         QCOMPARE(surface.lines.size(), size_t(20));
         QCOMPARE(surface.label("Texte(16)").caption, std::string("p16"));
-        int shown = 0;
-        for (const ChartLabel& label : surface.labels) {
-            shown += label.visible && label.name.starts_with("Texte(");
-        }
-        QCOMPARE(shown, 17);
     }
 
-    // Today on the Jupiter and Saturn dials: its share of the cycle that contains it, whatever
-    // cycle is drawn; on a boundary day the later cycle's start.
-    void planetToday_data() {
-        QTest::addColumn<bool>("saturn");
-        QTest::addColumn<int>("drawn");
-        QTest::addColumn<QString>("today");
-        QTest::addColumn<float>("angle");  // negative: no cycle contains today
-        QTest::addColumn<int>("cycleYear");
-        const float example = static_cast<float>(2075.0 / 4363.0 * kTwoPi);
-        QTest::newRow("jupiter 5, today in it") << false << 5 << "01/06/2015" << example << 6;
-        QTest::newRow("jupiter 2, same today") << false << 2 << "01/06/2015" << example << 6;
-        QTest::newRow("jupiter boundary 3|4") << false << 4 << "03/11/1985" << 0.0f << 1;
-        QTest::newRow("jupiter first day") << false << 1 << "01/01/1950" << 0.0f << 1;
-        QTest::newRow("jupiter last day") << false << 7 << "16/08/2033" << static_cast<float>(kTwoPi) << 12;
-        QTest::newRow("jupiter after all") << false << 7 << "17/08/2033" << -1.0f << 1;
-        QTest::newRow("jupiter before birth") << false << 1 << "31/12/1949" << -1.0f << 1;
-        QTest::newRow("saturn 2, today in it")
-            << true << 2 << "01/06/2015" << static_cast<float>(2373.0 / 10759.0 * kTwoPi) << 0;
-        QTest::newRow("saturn boundary 1|2") << true << 1 << "17/06/1979" << 0.0f << 0;
+    // Today at its share of the cycle that contains it, whatever cycle is drawn (on the boundary day
+    // of cycles 3 and 4 the later cycle's start, at the last day the end, after it nowhere); the ends
+    // and sign pictures of the cycle drawn, from row c.
+    void planetDial_data() {
+        QTest::addColumn<PlanetCase>("c");
+        const float jupiter = static_cast<float>(2075.0 / 4363.0 * kTwoPi);
+        const float saturn = static_cast<float>(2373.0 / 10759.0 * kTwoPi);
+        const float turn = static_cast<float>(kTwoPi);
+        QTest::newRow("jupiter 5") << PlanetCase{false,    5, "01/06/2015", jupiter, 6, "14/10/1997",
+                                                 "59 ans", 7};
+        QTest::newRow("jupiter 2") << PlanetCase{false,    2, "01/06/2015", jupiter, 6, "12/12/1961",
+                                                 "23 ans", 4};
+        QTest::newRow("jupiter 4, 3|4")
+            << PlanetCase{false, 4, "03/11/1985", 0.0f, 1, "03/11/1985", "47 ans", 6};
+        QTest::newRow("jupiter 7, end")
+            << PlanetCase{false, 7, "16/08/2033", turn, 12, "05/09/2021", "83 ans", 0};
+        QTest::newRow("jupiter 7, after")
+            << PlanetCase{false, 7, "17/08/2033", -1.0f, 1, "05/09/2021", "83 ans", 0};
+        QTest::newRow("saturn 3") << PlanetCase{true, 3, "01/06/2015", saturn, 0, "01/12/2008", "88 ans", 5};
     }
-    void planetToday() {
-        QFETCH(bool, saturn);
-        QFETCH(int, drawn);
-        QFETCH(QString, today);
-        QFETCH(float, angle);
-        QFETCH(int, cycleYear);
-        const PlanetDialConfig& config = saturn ? kSaturnDial : kJupiterDial;
-        const PlanetCycleTable table =
-            saturn ? testing::makeSaturnTable1950() : testing::makeJupiterTable1950();
-        const CivilDate day = *parseDayMonthYear(today.toStdString());
+    void planetDial() {
+        QFETCH(PlanetCase, c);
+        const PlanetDialConfig& config = c.saturn ? kSaturnDial : kJupiterDial;
+        const PlanetCycleTable table = table1950(c.saturn);
+        const CivilDate day = *parseDayMonthYear(c.today);
         ChartSurface surface = makePlanetSurface(config);
         RunState state;
-        affiche_cycle_planete(surface, config, table, drawn, day, state);
+        affiche_cycle_planete(surface, config, table, c.drawn, day, state);
+        affiche_cycle_planete(surface, config, table, c.drawn, day, state);  // a redraw adds nothing
 
-        const std::optional<float> found = findTodayPlanetAngle(table, config.cycles, day);
-        QCOMPARE(found.has_value(), angle >= 0);
-        QCOMPARE(todayPlanetAngle(table, config.cycles, day), std::max(angle, 0.0f));
-        QCOMPARE(state.JupiterCycleYear, int16_t(cycleYear));
-        if (!saturn) {
-            QCOMPARE(jupiterCycleYear(todayPlanetAngle(table, 7, day)), int16_t(cycleYear));
+        QCOMPARE(findTodayPlanetAngle(table, config.cycles, day),
+                 c.angle < 0 ? std::nullopt : std::optional(c.angle));
+        QCOMPARE(state.JupiterCycleYear, int16_t(c.year));
+        QCOMPARE(surface.label(config.legend.startDate).caption, std::string(c.start));
+        QCOMPARE(surface.label(config.legend.endAge).caption, std::string(c.endAge));
+        QVERIFY(surface.label(config.startLabel).visible);
+        for (int j = 0; j < 4; ++j) {
+            const SignPicture& picture = surface.picture(config.pictures.names[j]);
+            QCOMPARE(picture.visible, c.sign != 0);
+            QVERIFY(c.sign == 0 || picture.sign == (c.sign + j - 1) % 12 + 1);
         }
-        // Ticks, the start radius, then one "Aujourd'hui" radius per cycle containing today.
-        const size_t radii = surface.lines.size() - config.ticks - 1;
+        // Two rings; ticks, the start radius, then one "Aujourd'hui" radius per cycle containing today.
+        QCOMPARE(surface.circles.size(), size_t(2));
+        QCOMPARE(surface.lines.size(), size_t(config.ticks + 1 + (c.angle < 0 ? 0 : c.angle == 0 ? 2 : 1)));
         const ChartLabel& label = surface.label(config.freeLabel);
-        QCOMPARE(label.visible, angle >= 0);
-        if (angle < 0) {
-            QCOMPARE(radii, size_t(0));
-            return;
-        }
-        const DialPoint end = dialGeometry(surface).roundedPoint(angle, kOuterRingRadius);
-        QCOMPARE(surface.lines.back().x2, end.x);
-        QCOMPARE(surface.lines.back().y2, end.y);
-        QCOMPARE(surface.lines.back().colour, kRed);
-        QCOMPARE(label.caption, std::string("Aujourd'hui"));
-        const bool boundary = angle == 0.0f && day != table.BoundaryDate[0];
-        QCOMPARE(radii, size_t(boundary ? 2 : 1));
-        if (angle == 0.0f) {  // straight down: right-justified, below the anchor
-            QCOMPARE(label.align, TextAlign::Right);
-            QCOMPARE(label.top, 6846.0);
+        QCOMPARE(label.visible, c.angle >= 0);
+        if (c.angle >= 0) {
+            const DialPoint end = dialGeometry(surface).roundedPoint(c.angle, kOuterRingRadius);
+            QCOMPARE(surface.lines.back(), (ChartLine{5227, 4027, end.x, end.y, kRed}));
+            QCOMPARE(label.caption, std::string("Aujourd'hui"));
+            QVERIFY(c.angle != 0 || (label.align == TextAlign::Right && label.top == 6846));  // below, left
         }
     }
 
@@ -268,66 +201,13 @@ class DialGeometryTest : public QObject {
         QTest::addColumn<float>("angle");
         QTest::addColumn<int>("year");
         const float twelfth = static_cast<float>(kTwoPi / 12);
-        QTest::newRow("start") << 0.0f << 1;
         QTest::newRow("end of year 1") << twelfth << 1;
         QTest::newRow("just after") << std::nextafter(twelfth, 10.0f) << 2;
-        QTest::newRow("example") << 2.988f << 6;
-        QTest::newRow("eleven twelfths") << static_cast<float>(11 * twelfth) << 11;
-        QTest::newRow("full turn") << static_cast<float>(kTwoPi) << 12;
-        QTest::newRow("negative") << -0.5f << 1;
     }
     void jupiterCycleYears() {
         QFETCH(float, angle);
         QFETCH(int, year);
         QCOMPARE(jupiterCycleYear(angle), int16_t(year));
-    }
-
-    // What each drawing shows of the planet tables: ends, ages, sign pictures from row c.
-    void planetCycleContents_data() {
-        QTest::addColumn<bool>("saturn");
-        QTest::addColumn<int>("cycle");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("endAge");
-        QTest::addColumn<int>("conjunctionSign");  // 0 = hidden
-        QTest::addColumn<int>("lines");
-        QTest::newRow("jupiter 1") << false << 1 << "01/01/1950"
-                                   << "11 ans" << 3 << 14;
-        QTest::newRow("jupiter 5") << false << 5 << "14/10/1997"
-                                   << "59 ans" << 7 << 14;
-        QTest::newRow("jupiter 7, no pictures") << false << 7 << "05/09/2021"
-                                                << "83 ans" << 0 << 14;
-        QTest::newRow("saturn 1") << true << 1 << "01/01/1950"
-                                  << "29 ans" << 3 << 31;
-        QTest::newRow("saturn 3") << true << 3 << "01/12/2008"
-                                  << "88 ans" << 5 << 31;
-    }
-    void planetCycleContents() {
-        QFETCH(bool, saturn);
-        QFETCH(int, cycle);
-        QFETCH(QString, start);
-        QFETCH(QString, endAge);
-        QFETCH(int, conjunctionSign);
-        QFETCH(int, lines);
-        const PlanetDialConfig& config = saturn ? kSaturnDial : kJupiterDial;
-        const PlanetCycleTable table =
-            saturn ? testing::makeSaturnTable1950() : testing::makeJupiterTable1950();
-        ChartSurface surface = makePlanetSurface(config);
-        RunState state;
-        const CivilDate today{std::chrono::year{2015}, std::chrono::June, std::chrono::day{1}};
-        affiche_cycle_planete(surface, config, table, cycle, today, state);
-        affiche_cycle_planete(surface, config, table, cycle, today, state);  // a redraw adds nothing
-        QCOMPARE(surface.label(config.legend.startDate).caption, start.toStdString());
-        QCOMPARE(surface.label(config.legend.endAge).caption, endAge.toStdString());
-        QVERIFY(surface.label(config.startLabel).visible);
-        QCOMPARE(surface.circles.size(), size_t(2));
-        QCOMPARE(surface.lines.size(), size_t(lines));
-        for (int j = 0; j < 4; ++j) {
-            const SignPicture& picture = surface.picture(config.pictures.names[j]);
-            QCOMPARE(picture.visible, conjunctionSign != 0);
-            if (conjunctionSign != 0) {
-                QCOMPARE(picture.sign, (conjunctionSign + j - 1) % 12 + 1);
-            }
-        }
     }
 
     // A later drawing replaces the earlier one; the two fixed free labels come first.
@@ -337,12 +217,12 @@ class DialGeometryTest : public QObject {
         RunState state;
         SoliLunarCycle cycle = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0));
         cycle.table.PhaseSign[2] = " ";
-        const CivilDateTime now = makeDateTime(2015, 6, 1, 12, 0);
-        affiche_cycle(surface, chart, cycle, 3, now, state, testing::silentSink());
+        cycle.table.LifeDateText[3] = "2004/03/07";
+        cycle.table.PhaseAge[5] = 12;
+        affiche_cycle(surface, chart, cycle, 3, kNow, state, testing::silentSink());
         affiche_libelle(surface, chart, 1.0f, "Paul", kOrange);
         QVERIFY(surface.picture("pb2").visible);
-        QCOMPARE(state.CycleNewMoonSign, int16_t(9 % 12 + 1));
-        affiche_cycle(surface, chart, cycle, 1, now, state, testing::silentSink());
+        affiche_cycle(surface, chart, cycle, 1, kNow, state, testing::silentSink());
 
         QCOMPARE(chart.ShownLunarCycle, int16_t(1));
         QCOMPARE(chart.ChartLabelCount, int16_t(1));
@@ -355,33 +235,26 @@ class DialGeometryTest : public QObject {
         QCOMPARE(surface.picture("pb3").sign, 4);
         QVERIFY(!surface.label("lage(0)").visible);  // before birth: no age
         QVERIFY(surface.label("ladate(0)").visible);
-        QCOMPARE(surface.label("lage(4)").caption, std::to_string(cycle.table.PhaseAge[5]) + " ans");
-        const std::string& sortable = cycle.table.LifeDateText[3];
-        QCOMPARE(surface.label("ladate(2)").caption,
-                 sortable.substr(8, 2) + "/" + sortable.substr(5, 2) + "/" + sortable.substr(0, 4));
+        QCOMPARE(surface.label("lage(4)").caption, std::string("12 ans"));
+        QCOMPARE(surface.label("ladate(2)").caption, std::string("07/03/2004"));
     }
 
     void cycleOutsideTheTableDrawsNothing_data() {
         QTest::addColumn<int>("cycle");
         QTest::newRow("zero") << 0;
         QTest::newRow("six") << 6;
-        QTest::newRow("negative") << -1;
     }
     void cycleOutsideTheTableDrawsNothing() {
         QFETCH(int, cycle);
-        ChartSurface surface = makeSoliLunarSurface();
-        const ChartSurface before = surface;
+        std::array<ChartSurface, 2> s{makeSoliLunarSurface(), makePlanetSurface(kJupiterDial)};
+        const auto before = s;
         SoliLunarChartState chart;
         RunState state;
-        affiche_cycle(surface, chart, testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0)), cycle,
-                      makeDateTime(2015, 6, 1), state, testing::silentSink());
-        QVERIFY(surface == before);
+        affiche_cycle(s[0], chart, testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0)), cycle, kNow, state,
+                      testing::silentSink());
+        affiche_cycle_jupiter(s[1], table1950(false), cycle < 1 ? cycle : cycle + 2, {}, state);
+        QVERIFY(s == before);
         QCOMPARE(chart.ShownLunarCycle, int16_t(0));
-        ChartSurface planet = makePlanetSurface(kJupiterDial);
-        const ChartSurface planetBefore = planet;
-        affiche_cycle_jupiter(planet, testing::makeJupiterTable1950(), cycle < 1 ? cycle : cycle + 2, {},
-                              state);
-        QVERIFY(planet == planetBefore);
     }
 
     void signCells_data() {
@@ -390,11 +263,9 @@ class DialGeometryTest : public QObject {
         QTest::newRow("capricorne") << "10" << 10;
         QTest::newRow("blanks around") << " 3 " << 3;
         QTest::newRow("empty") << "" << 0;
-        QTest::newRow("blank") << "   " << 0;
         QTest::newRow("thirteen") << "13" << 0;
         QTest::newRow("zero") << "0" << 0;
         QTest::newRow("undecoded digit") << "A" << 0;
-        QTest::newRow("minus") << "-1" << 0;
     }
     void signCells() {
         QFETCH(QString, text);

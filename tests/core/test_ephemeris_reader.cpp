@@ -7,39 +7,37 @@
 #include "sky/sign_names.h"
 
 using namespace selenarc;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// "20/03/2000:1@07:35#3": date, decoded sign, time when present, line number; lines joined by blanks.
+// "20/03/2000 07h35:1#3" per accepted line: date, time when given, decoded sign, line number.
 QString describe(const IngressTable& table) {
     QStringList parts;
-    for (const IngressLine& line : table.accepted) {
-        QString text = QString::fromStdString(formatDayMonthYear(line.date) + ":" + line.sign);
-        if (line.timeUT) {
-            text += QString("@%1:%2")
-                        .arg(line.timeUT->count() / 60, 2, 10, QChar('0'))
-                        .arg(line.timeUT->count() % 60, 2, 10, QChar('0'));
-        }
-        parts << text + "#" + QString::number(line.lineNumber);
+    for (const IngressLine& l : table.accepted) {
+        const std::string when = l.timeUT ? formatDayMonthYearTime({std::chrono::sys_days{l.date}, *l.timeUT})
+                                          : formatDayMonthYear(l.date);
+        parts << QString::fromStdString(when + ":" + l.sign + "#" + std::to_string(l.lineNumber));
     }
-    return parts.join(' ');
+    return parts.join(", ");
 }
 
-// "618:9|1|4|7" with "_" for a blank sign column.
+// "618:9 47": lunation number, then the four sign columns as read.
 QString describe(const LunationTable& table) {
     QStringList parts;
-    for (const LunationLine& line : table.lines) {
-        QStringList signs;
-        for (const std::string& sign : line.signs) {
-            signs << (sign == " " ? QString("_") : QString::fromStdString(sign));
-        }
-        parts << QString::number(line.number) + ":" + signs.join('|');
+    for (const LunationLine& l : table.lines) {
+        const std::string signs = l.signs[0] + l.signs[1] + l.signs[2] + l.signs[3];
+        parts << QString::number(l.number) + ":" + QString::fromStdString(signs);
     }
-    return parts.join(' ');
+    return parts.join(", ");
 }
 
-void writeFile(const QString& path, const std::string& content) {
-    std::ofstream(path.toStdString(), std::ios::binary) << content;
+// The lines read from `content`, or the reader's error.
+template <typename Parse>
+QString read(Parse parse, const QString& content, const char* fileName) {
+    std::string error;
+    const auto table = parse(content.toStdString(), fileName, error);
+    return table ? describe(*table) : QString::fromStdString(error);
 }
 
 }  // namespace
@@ -49,228 +47,121 @@ class EphemerisReaderTest : public QObject {
   private slots:
     void ingressLines_data() {
         QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("bare line, CR LF") << "21/03/1950D1\r\n"
-                                          << "21/03/1950:1#1";
-        QTest::newRow("last line without end") << "21/03/1950D1\r\n20/04/1950R2"
-                                               << "21/03/1950:1#1 20/04/1950:2#2";
-        QTest::newRow("LF only") << "21/03/1950D1\n20/04/1950D2\n"
-                                 << "21/03/1950:1#1 20/04/1950:2#2";
+        QTest::addColumn<QString>("expected");  // accepted lines, or the error
+        const QString at = u"Table su.txt, ligne "_s;
+        QTest::newRow("CR LF, LF, no final end") << u"21/03/1950D1\r\n20/04/1950R2\n21/05/1950D3"_s
+                                                 << "21/03/1950:1#1, 20/04/1950:2#2, 21/05/1950:3#3";
         QTest::newRow("blank lines skipped, numbering kept")
-            << "\r\n21/03/1950D1\r\n   \r\n\t\r\n20/04/1950D2\r\n\r\n"
-            << "21/03/1950:1#2 20/04/1950:2#5";
-        QTest::newRow("A B C decoded") << "01/01/1950DA\r\n01/02/1950DB\r\n01/03/1950RC\r\n"
-                                       << "01/01/1950:10#1 01/02/1950:11#2 01/03/1950:12#3";
-        QTest::newRow("lower-case r ignored") << "21/03/1950D1\r\n22/03/1950r2\r\n"
-                                              << "21/03/1950:1#1";
-        QTest::newRow("other code ignored, even out of order")
-            << "21/03/1950D1\r\n01/01/1900X5\r\n23/03/1950D2\r\n"
-            << "21/03/1950:1#1 23/03/1950:2#3";
-        QTest::newRow("no motion code: ignored") << "21/03/1950\r\n"
-                                                 << "";
-        QTest::newRow("blank in a number field") << " 1/03/1950D1\r\n"
-                                                 << "01/03/1950:1#1";
-        QTest::newRow("time of day") << "20/03/2000D1 07:35\r\n"
-                                     << "20/03/2000:1@07:35#1";
-        QTest::newRow("midnight and last minute") << "20/03/2000D1 00:00\r\n20/03/2000D2 23:59\r\n"
-                                                  << "20/03/2000:1@00:00#1 20/03/2000:2@23:59#2";
-        QTest::newRow("comment after the sign") << "20/03/2000D1 entrée\r\n"
-                                                << "20/03/2000:1#1";
-        QTest::newRow("time without blank is a comment") << "20/03/2000D107:35\r\n"
-                                                         << "20/03/2000:1#1";
-        QTest::newRow("same date twice") << "20/03/2000D1 07:35\r\n20/03/2000RC 08:00\r\n"
-                                         << "20/03/2000:1@07:35#1 20/03/2000:12@08:00#2";
+            << u"\r\n21/03/1950D1\r\n   \r\n\t\r\n20/04/1950D2\r\n\r\n"_s << "21/03/1950:1#2, 20/04/1950:2#5";
+        QTest::newRow("A B C decoded, blank in a number")
+            << u"01/01/1950DA\r\n 1/02/1950DB\r\n01/03/1950RC"_s
+            << "01/01/1950:10#1, 01/02/1950:11#2, 01/03/1950:12#3";
+        QTest::newRow("other codes ignored, even out of order")
+            << u"21/03/1950D1\r\n01/01/1900X5\r\n22/03/1950r2\r\n21/03/1950\r\n23/03/1950D2"_s
+            << "21/03/1950:1#1, 23/03/1950:2#5";
+        QTest::newRow("same date, midnight and last minute")
+            << u"20/03/2000D1 00:00\r\n20/03/2000RC 23:59"_s << "20/03/2000 00h00:1#1, 20/03/2000 23h59:12#2";
+        QTest::newRow("comments after the sign")
+            << u"20/03/2000D1 entrée\r\n20/03/2000D207:35"_s << "20/03/2000:1#1, 20/03/2000:2#2";
+        QTest::newRow("leading blank shifts the columns")
+            << u"21/03/1950D1\r\n 21/03/1950D2"_s << at + "2 : date illisible";
+        QTest::newRow("no such day") << u"31/04/1950D1"_s << at + "1 : date illisible";
+        QTest::newRow("ignored code needs a date") << u"21/03/19x0X1"_s << at + "1 : date illisible";
+        QTest::newRow("short line") << u"21/03/19"_s << at + "1 : date illisible";
+        QTest::newRow("no sign") << u"\r\n21/03/1950D"_s << at + "2 : signe illisible";
+        QTest::newRow("lower-case sign") << u"21/03/1950Da"_s << at + "1 : signe illisible";
+        QTest::newRow("hour 24") << u"21/03/1950D1 24:00"_s << at + "1 : heure illisible";
+        QTest::newRow("minute 60") << u"21/03/1950D1 10:60"_s << at + "1 : heure illisible";
+        QTest::newRow("date going back")
+            << u"21/03/1950D1\r\n20/03/1950D2"_s << at + "2 : date antérieure à celle de la ligne précédente";
     }
     void ingressLines() {
         QFETCH(QString, content);
         QFETCH(QString, expected);
-        std::string error;
-        const auto table = parseIngressText(content.toStdString(), "so.txt", error);
-        QVERIFY2(table, error.c_str());
-        QCOMPARE(describe(*table), expected);
-        QCOMPARE(QString::fromStdString(table->fileName), QString("so.txt"));
-    }
-
-    void badIngressLines_data() {
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("leading blank shifts the columns") << "21/03/1950D1\r\n 21/03/1950D2\r\n"
-                                                          << "Table su.txt, ligne 2 : date illisible";
-        QTest::newRow("letters in the date") << "2l/03/1950D1\r\n"
-                                             << "Table su.txt, ligne 1 : date illisible";
-        QTest::newRow("no such day") << "31/04/1950D1\r\n"
-                                     << "Table su.txt, ligne 1 : date illisible";
-        QTest::newRow("day zero") << "00/04/1950D1\r\n"
-                                  << "Table su.txt, ligne 1 : date illisible";
-        QTest::newRow("ignored code still needs a date") << "21/03/19x0X1\r\n"
-                                                         << "Table su.txt, ligne 1 : date illisible";
-        QTest::newRow("short line") << "21/03/19\r\n"
-                                    << "Table su.txt, ligne 1 : date illisible";
-        QTest::newRow("no sign") << "\r\n21/03/1950D\r\n"
-                                 << "Table su.txt, ligne 2 : signe illisible";
-        QTest::newRow("sign zero") << "21/03/1950D0\r\n"
-                                   << "Table su.txt, ligne 1 : signe illisible";
-        QTest::newRow("lower-case sign") << "21/03/1950Da\r\n"
-                                         << "Table su.txt, ligne 1 : signe illisible";
-        QTest::newRow("hour 24") << "21/03/1950D1 24:00\r\n"
-                                 << "Table su.txt, ligne 1 : heure illisible";
-        QTest::newRow("minute 60") << "21/03/1950D1 10:60\r\n"
-                                   << "Table su.txt, ligne 1 : heure illisible";
-        QTest::newRow("date going back")
-            << "21/03/1950D1\r\n20/03/1950D2\r\n"
-            << "Table su.txt, ligne 2 : date antérieure à celle de la ligne précédente";
-    }
-    void badIngressLines() {
-        QFETCH(QString, content);
-        QFETCH(QString, expected);
-        std::string error;
-        QVERIFY(!parseIngressText(content.toStdString(), "su.txt", error));
-        QCOMPARE(QString::fromStdString(error), expected);
+        QCOMPARE(read(parseIngressText, content, "su.txt"), expected);
     }
 
     void lunationLines_data() {
         QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("blank-padded") << " 618 9147\r\n"
-                                      << "618:9|1|4|7";
-        QTest::newRow("zero-padded") << "0618 9147\r\n"
-                                     << "618:9|1|4|7";
-        QTest::newRow("negative") << "-999 7B25\r\n"
-                                  << "-999:7|B|2|5";
-        QTest::newRow("letters kept raw") << "1237 A158\r\n"
-                                          << "1237:A|1|5|8";
-        QTest::newRow("blank sign column") << " 618 9 47\r\n"
-                                           << "618:9|_|4|7";
-        QTest::newRow("short line: missing columns blank") << " 618 91\r\n"
-                                                           << "618:9|1|_|_";
-        QTest::newRow("columns 10 on ignored") << " 618 9147 pleine lune\r\n"
-                                               << "618:9|1|4|7";
-        QTest::newRow("repeated number kept in order") << " 618 9147\r\n\r\n 618 A258\r\n 619 A258\r\n"
-                                                       << "618:9|1|4|7 618:A|2|5|8 619:A|2|5|8";
+        QTest::addColumn<QString>("expected");  // lines, or the error
+        const QString at = u"Table sl.txt, ligne "_s;
+        QTest::newRow("padding, minus sign, letters and blanks kept, tail ignored")
+            << u"-999 7B25\r\n 618 9 47 pleine lune\r\n0619 91"_s << "-999:7B25, 618:9 47, 619:91  ";
+        QTest::newRow("repeated number kept in order")
+            << u" 618 9147\r\n\r\n 618 A258\r\n 619 A258"_s << "618:9147, 618:A258, 619:A258";
+        QTest::newRow("leading blank shifts the number: 61")
+            << u" 618 9147\r\n  619 9147"_s << at + "2 : lunaison antérieure à celle de la ligne précédente";
+        QTest::newRow("letters in the number") << u"6l8 9147"_s << at + "1 : numéro de lunaison illisible";
+        QTest::newRow("bad sign") << u" 618 9D47"_s << at + "1 : signe illisible";
     }
     void lunationLines() {
         QFETCH(QString, content);
         QFETCH(QString, expected);
-        std::string error;
-        const auto table = parseLunationText(content.toStdString(), "sl.txt", error);
-        QVERIFY2(table, error.c_str());
-        QCOMPARE(describe(*table), expected);
+        QCOMPARE(read(parseLunationText, content, "sl.txt"), expected);
     }
 
-    void badLunationLines_data() {
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("leading blank shifts the number: 61")
-            << " 618 9147\r\n  619 9147\r\n"
-            << "Table sl.txt, ligne 2 : lunaison antérieure à celle de la ligne précédente";
-        QTest::newRow("letters in the number") << "6l8 9147\r\n"
-                                               << "Table sl.txt, ligne 1 : numéro de lunaison illisible";
-        QTest::newRow("bad sign") << " 618 9D47\r\n"
-                                  << "Table sl.txt, ligne 1 : signe illisible";
-        QTest::newRow("numbers going back")
-            << " 619 9147\r\n 618 9147\r\n"
-            << "Table sl.txt, ligne 2 : lunaison antérieure à celle de la ligne précédente";
-    }
-    void badLunationLines() {
-        QFETCH(QString, content);
-        QFETCH(QString, expected);
-        std::string error;
-        QVERIFY(!parseLunationText(content.toStdString(), "sl.txt", error));
-        QCOMPARE(QString::fromStdString(error), expected);
-    }
-
+    // Five good tables, then files removed ("su.txt") or overwritten ("su.txt=content").
     void loadingFolder_data() {
-        QTest::addColumn<QStringList>("absent");
-        QTest::addColumn<QString>("brokenFile");
-        QTest::addColumn<QString>("brokenContent");
+        QTest::addColumn<QStringList>("changes");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("all there") << QStringList{} << ""
-                                   << ""
-                                   << "";
-        QTest::newRow("no sl.txt") << QStringList{"sl.txt"} << ""
-                                   << ""
-                                   << "Table sl.txt introuvable";
-        QTest::newRow("no su.txt") << QStringList{"su.txt", "sj.txt"} << ""
-                                   << ""
-                                   << "Table su.txt introuvable";
-        QTest::newRow("empty sj.txt") << QStringList{} << "sj.txt"
-                                      << ""
-                                      << "Table sj.txt : aucune entrée de signe";
-        QTest::newRow("only ignored lines") << QStringList{} << "ss.txt"
-                                            << "01/01/1950X1\r\n"
-                                            << "Table ss.txt : aucune entrée de signe";
-        QTest::newRow("empty sl.txt") << QStringList{} << "sl.txt"
-                                      << "\r\n"
-                                      << "Table sl.txt : aucune lunaison";
-        QTest::newRow("bad line") << QStringList{} << "so.txt"
-                                  << "01/01/1950D1\r\n01/02/1950D\r\n"
+        QTest::newRow("all there") << QStringList{} << "";
+        QTest::newRow("first missing named") << QStringList{"sj.txt", "su.txt"} << "Table su.txt introuvable";
+        QTest::newRow("only ignored lines")
+            << QStringList{"ss.txt=01/01/1950X1"} << "Table ss.txt : aucune entrée de signe";
+        QTest::newRow("blank sl.txt") << QStringList{"sl.txt=\r\n"} << "Table sl.txt : aucune lunaison";
+        QTest::newRow("bad line") << QStringList{"so.txt=01/01/1950D1\r\n01/02/1950D"}
                                   << "Table so.txt, ligne 2 : signe illisible";
     }
     void loadingFolder() {
-        QFETCH(QStringList, absent);
-        QFETCH(QString, brokenFile);
-        QFETCH(QString, brokenContent);
+        QFETCH(QStringList, changes);
         QFETCH(QString, expected);
         QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        for (const QString name : {"so.txt", "su.txt", "sj.txt", "ss.txt"}) {
-            writeFile(folder.filePath(name), "01/01/1950D1 10:00\r\n01/02/1950D2 11:00\r\n");
+        auto write = [&](const QString& name, const QString& content) {
+            std::ofstream(folder.filePath(name).toStdString(), std::ios::binary) << content.toStdString();
+        };
+        for (const char* name : {"so.txt", "su.txt", "sj.txt", "ss.txt"}) {
+            write(name, "01/01/1950D1 10:00\r\n01/02/1950D2 11:00\r\n");
         }
-        writeFile(folder.filePath("sl.txt"), " 618 9147\r\n 619 A258\r\n");
-        if (!brokenFile.isEmpty()) {
-            writeFile(folder.filePath(brokenFile), brokenContent.toStdString());
-        }
-        for (const QString& name : absent) {
-            QVERIFY(QFile::remove(folder.filePath(name)));
+        write("sl.txt", " 618 9147\r\n 619 A258\r\n");
+        for (const QString& change : changes) {
+            if (change.contains('=')) {
+                write(change.section('=', 0, 0), change.section('=', 1));
+            } else {
+                QVERIFY(QFile::remove(folder.filePath(change)));
+            }
         }
         std::string error;
         const auto tables = loadEphemerisTables(folder.path().toStdString(), error);
         QCOMPARE(QString::fromStdString(error), expected);
         QCOMPARE(tables.has_value(), expected.isEmpty());
         if (tables) {
-            QCOMPARE(QString::fromStdString(tables->moon.fileName), QString("su.txt"));
+            QCOMPARE(QString::fromStdString(tables->moon.fileName), u"su.txt"_s);
             QCOMPARE(tables->saturn.accepted.size(), size_t{2});
-            QCOMPARE(describe(tables->lunations), QString("618:9|1|4|7 619:A|2|5|8"));
+            QCOMPARE(describe(tables->lunations), u"618:9147, 619:A258"_s);
         }
     }
 
-    void signNames_data() {
-        QTest::addColumn<int>("sign");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("0") << 0 << "";
-        QTest::newRow("1") << 1 << "Bélier";
-        QTest::newRow("3") << 3 << "Gémeaux";
-        QTest::newRow("10") << 10 << "Capricorne";
-        QTest::newRow("12") << 12 << "Poisson";
-        QTest::newRow("13") << 13 << "";
-        QTest::newRow("-1") << -1 << "";
-    }
-    void signNames() {
-        QFETCH(int, sign);
-        QFETCH(QString, name);
-        QCOMPARE(QString::fromStdString(SignName(static_cast<int16_t>(sign))), name);
-    }
-
-    void signDigits_data() {
+    // SignDigit: decoded text and SignIndex; SignIndex: French name.
+    void signs_data() {
         QTest::addColumn<char>("digit");
         QTest::addColumn<QString>("decoded");
         QTest::addColumn<int>("index");
-        QTest::newRow("1") << '1' << "1" << 1;
-        QTest::newRow("9") << '9' << "9" << 9;
-        QTest::newRow("A") << 'A' << "10" << 10;
-        QTest::newRow("B") << 'B' << "11" << 11;
-        QTest::newRow("C") << 'C' << "12" << 12;
-        QTest::newRow("D unchanged") << 'D' << "D" << 0;
-        QTest::newRow("0 unchanged") << '0' << "0" << 0;
-        QTest::newRow("a unchanged") << 'a' << "a" << 0;
-        QTest::newRow("blank unchanged") << ' ' << " " << 0;
+        QTest::addColumn<QString>("name");
+        QTest::newRow("1") << '1' << "1" << 1 << "Bélier";
+        QTest::newRow("A") << 'A' << "10" << 10 << "Capricorne";
+        QTest::newRow("C") << 'C' << "12" << 12 << "Poisson";
+        QTest::newRow("0") << '0' << "0" << 0 << "";
+        QTest::newRow("a") << 'a' << "a" << 0 << "";
     }
-    void signDigits() {
+    void signs() {
         QFETCH(char, digit);
         QFETCH(QString, decoded);
         QFETCH(int, index);
+        QFETCH(QString, name);
         QCOMPARE(QString::fromStdString(decodeSignDigit(digit)), decoded);
         QCOMPARE(int(signIndexOfDigit(digit)), index);
+        QCOMPARE(QString::fromStdString(SignName(static_cast<int16_t>(index))), name);
+        QVERIFY(SignName(13).empty() && SignName(-1).empty());
     }
 };
 

@@ -1,6 +1,8 @@
 // Interpretation text files of any content: refused with a message naming the file and line, or read
 // into keys and texts that are clean (ASCII keys, UTF-8 texts without control characters) and that
 // read back identically once written out again.
+#include <algorithm>
+
 #include "fuzz_support.h"
 #include "interpretation/paragraphs.h"
 
@@ -14,13 +16,7 @@ bool isCleanKey(std::string_view key) {
 }
 
 bool hasControlCharacter(std::string_view text) {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), [](char c) { return uint8_t(c) < 0x20 || c == 0x7F; });
 }
 
 int fuzzParagraphs(const uint8_t* data, size_t size) {

@@ -19,13 +19,13 @@ namespace selenarc::fuzz {
 
 using Target = int (*)(const uint8_t* data, size_t size);
 
-// A property that did not hold. In the replay build it is thrown and the test reports it.
+// A property that did not hold: thrown in the replay build, which reports it.
 struct Finding : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
 // Stops the run on a broken property: abort() under libFuzzer (the input is saved as a crash
-// artifact), an exception in the replay build.
+// artifact), a Finding in the replay build.
 [[noreturn]] void reportFinding(const char* condition, const char* file, int line, std::string_view detail);
 
 inline std::string_view asText(const uint8_t* data, size_t size) {
@@ -34,16 +34,15 @@ inline std::string_view asText(const uint8_t* data, size_t size) {
 
 // The input cut at each NUL byte (an input without NUL is one piece).
 inline std::vector<std::string> splitAtNul(std::string_view text) {
-    std::vector<std::string> pieces;
-    size_t start = 0;
-    while (true) {
-        const size_t end = text.find('\0', start);
-        pieces.emplace_back(text.substr(start, end == std::string_view::npos ? text.npos : end - start));
-        if (end == std::string_view::npos) {
-            return pieces;
+    std::vector<std::string> pieces(1);
+    for (const char c : text) {
+        if (c == '\0') {
+            pieces.emplace_back();
+        } else {
+            pieces.back().push_back(c);
         }
-        start = end + 1;
     }
+    return pieces;
 }
 
 // Collects what a routine sends to its message sink.
@@ -57,11 +56,6 @@ struct SentMessages {
 // Targets registered in the replay build, by corpus folder name.
 std::map<std::string, Target>& registeredTargets();
 
-inline bool registerTarget(const char* name, Target target) {
-    registeredTargets().emplace(name, target);
-    return true;
-}
-
 }  // namespace selenarc::fuzz
 
 #define FUZZ_EXPECT(condition, detail)                                                 \
@@ -74,7 +68,7 @@ inline bool registerTarget(const char* name, Target target) {
 #ifdef SELENARC_FUZZ_REPLAY
 #define SELENARC_FUZZ_TARGET(corpusName, function)            \
     [[maybe_unused]] static const bool registeredFuzzTarget = \
-        ::selenarc::fuzz::registerTarget(corpusName, function);
+        ::selenarc::fuzz::registeredTargets().emplace(corpusName, function).second;
 #else
 #define SELENARC_FUZZ_TARGET(corpusName, function)                            \
     extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) { \

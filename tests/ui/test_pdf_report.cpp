@@ -34,27 +34,19 @@ QString inFolder(QString pattern, const QString& folder) {
     return pattern.replace(QStringLiteral("%1"), QDir::toNativeSeparators(folder));
 }
 
-QString pdfText(const QString& pdf) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, "-"});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-}
-
 }  // namespace
 
 class PdfReportTest : public QObject {
     Q_OBJECT
+    std::unique_ptr<Session> session_;
+    std::vector<Message> sessionMessages_;
+
   private slots:
     void initTestCase() {
-        session_ = std::make_unique<Session>(SELENARC_SOURCE_DIR "/data", [this](const Message& message) {
-            sessionMessages_.push_back(message);
-        });
+        session_ = std::make_unique<Session>(SELENARC_SOURCE_DIR "/data",
+                                             [this](const Message& m) { sessionMessages_.push_back(m); });
         QVERIFY(!session_->calculer(jeanDupont(), kNow));
         QVERIFY(sessionMessages_.empty());
-        QVERIFY(folder_.isValid());
     }
 
     // A failed write names its reason and leaves the target as it was: absent, or an older file intact.
@@ -62,8 +54,6 @@ class PdfReportTest : public QObject {
         QTest::addColumn<bool>("computed");
         QTest::addColumn<QString>("target");  // relative to the scratch folder
         QTest::addColumn<QString>("reason");  // "%1" is the scratch folder
-        QTest::newRow("before any run") << false << "avant.pdf"
-                                        << "aucun calcul n'a encore été fait.";
         QTest::newRow("older file kept before any run") << false << "ancien.pdf"
                                                         << "aucun calcul n'a encore été fait.";
         QTest::newRow("missing folder") << true << "absent/rapport.pdf"
@@ -75,20 +65,20 @@ class PdfReportTest : public QObject {
         QFETCH(bool, computed);
         QFETCH(QString, target);
         QFETCH(QString, reason);
-        const QString path = folder_.filePath(target);
-        QVERIFY(QDir(folder_.path()).mkpath("dossier"));
-        QFile older(folder_.filePath("ancien.pdf"));
-        QVERIFY(older.open(QIODevice::WriteOnly));
-        older.write("ancien");
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath("dossier"));
+        QFile older(folder.filePath("ancien.pdf"));
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write("ancien") == 6);
         older.close();
-        const QStringList before = QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
         Session fresh(SELENARC_SOURCE_DIR "/data", {});
-        Session& session = computed ? *session_ : fresh;
-        QCOMPARE(writePdfReport(path, session, jeanDupont()), inFolder(reason, folder_.path()));
-        QCOMPARE(QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-        QCOMPARE(contents(folder_.filePath("ancien.pdf")), QByteArray("ancien"));
-        QVERIFY(QDir(folder_.filePath("dossier")).isEmpty());
+        const QString error =
+            writePdfReport(folder.filePath(target), computed ? *session_ : fresh, jeanDupont());
+        QCOMPARE(error, inFolder(reason, folder.path()));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(contents(folder.filePath("ancien.pdf")), QByteArray("ancien"));
+        QVERIFY(QDir(folder.filePath("dossier")).isEmpty());
     }
 
     // The file chosen in the dialog: ".pdf" added to a bare name, a cancelled dialog writes nothing, a
@@ -97,19 +87,12 @@ class PdfReportTest : public QObject {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");  // "" = no file
         QTest::addColumn<QString>("message");  // "" = none
-        QTest::newRow("bare name") << "client"
-                                   << "client.pdf"
-                                   << "";
-        QTest::newRow("upper-case extension") << "client.PDF"
-                                              << "client.PDF"
-                                              << "";
-        QTest::newRow("cancelled") << ""
-                                   << ""
-                                   << "";
-        QTest::newRow("missing folder") << "absent/client.pdf"
-                                        << ""
-                                        << "Impossible d'écrire le fichier « %1/absent/client.pdf » :\r\n"
-                                           "le dossier « %1/absent » n'existe pas.";
+        QTest::newRow("bare name") << "client" << QString("client.pdf") << "";
+        QTest::newRow("upper-case extension") << "client.PDF" << QString("client.PDF") << "";
+        QTest::newRow("cancelled") << "" << QString() << "";
+        QTest::newRow("missing folder") << "absent/client.pdf" << QString()
+                                        << "Impossible d'écrire le fichier « %1/absent/client.pdf » :\r\nle "
+                                           "dossier « %1/absent » n'existe pas.";
     }
     void exportFromWindow() {
         QFETCH(QString, chosen);
@@ -125,11 +108,9 @@ class PdfReportTest : public QObject {
                 return chosen.isEmpty() ? QString() : scratch.filePath(chosen);
             });
         QVERIFY(suggested.endsWith(QStringLiteral("Rapport Jean Dupont.pdf")));
-        const QStringList files = QDir(scratch.path()).entryList(QDir::Files);
-        QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList{written});
-        if (!written.isEmpty()) {
-            QVERIFY(contents(scratch.filePath(written)).startsWith("%PDF"));
-        }
+        QCOMPARE(QDir(scratch.path()).entryList(QDir::Files),
+                 written.isEmpty() ? QStringList() : QStringList{written});
+        QVERIFY(written.isEmpty() || contents(scratch.filePath(written)).startsWith("%PDF"));
         QCOMPARE(shown.size(), message.isEmpty() ? size_t{0} : size_t{1});
         if (!message.isEmpty()) {
             QCOMPARE(QString::fromStdString(shown[0].title), QStringLiteral("Erreur"));
@@ -150,23 +131,23 @@ class PdfReportTest : public QObject {
         QTemporaryDir scratch;
         const QString path = scratch.filePath("r.pdf");
         QCOMPARE(writePdfReport(path, session, jeanDupont()), QString());
-        const QString text = pdfText(path).simplified();
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, "-"});
+        QVERIFY(pdftotext.waitForFinished(60000) && pdftotext.exitCode() == 0);
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput())
+                                 .normalized(QString::NormalizationForm_KC)
+                                 .simplified();
         // pdftotext may join "ci-" and "dessus" at a line end: the start of the mark is enough.
         const QStringList marked = text.split(QStringLiteral("• ")).filter(QStringLiteral("(cadran"));
+        const std::vector<std::string> entries{session.lunar().Combo2[session.lunar().Combo2Selected],
+                                               session.jupiter().comboEntries[1],
+                                               session.saturn().comboEntries[0]};
         QCOMPARE(marked.size(), 3);
-        QVERIFY2(marked[0].startsWith(
-                     QString::fromStdString(session.lunar().Combo2[session.lunar().Combo2Selected])),
-                 qPrintable(marked[0]));
-        QVERIFY2(marked[1].startsWith(QString::fromStdString(session.jupiter().comboEntries[1])),
-                 qPrintable(marked[1]));
-        QVERIFY2(marked[2].startsWith(QString::fromStdString(session.saturn().comboEntries[0])),
-                 qPrintable(marked[2]));
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY2(marked[i].startsWith(QString::fromStdString(entries[i])), qPrintable(marked[i]));
+        }
     }
-
-  private:
-    std::unique_ptr<Session> session_;
-    std::vector<Message> sessionMessages_;
-    QTemporaryDir folder_;
 };
 
 QTEST_MAIN(PdfReportTest)

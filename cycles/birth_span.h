@@ -26,10 +26,4 @@ bool isInBirthSpan(const BirthSpan& span, CivilDate birthDate);
 // "Date de naissance : hors des tables (du 01/01/1820 au 31/12/2280)"
 std::string birthSpanMessage(const BirthSpan& span);
 
-// Last quarter point that the Jupiter (7 cycles of 11 years, 11 months and 11 days, second square
-// 3285 days into the last) and Saturn (3 cycles of 29 years and 167 days, then 8064 days) computations
-// look up for a birth on `birth`.
-CivilDate lastJupiterQuarter(CivilDate birth);
-CivilDate lastSaturnQuarter(CivilDate birth);
-
 }  // namespace selenarc

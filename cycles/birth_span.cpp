@@ -1,4 +1,6 @@
-#include "sky/table_span.h"
+#include "cycles/birth_span.h"
+
+#include "cycles/planet_cycles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -109,22 +111,6 @@ CivilDate lastWholeYear(CivilDate date) {
 }
 
 }  // namespace
-
-CivilDate lastJupiterQuarter(CivilDate birth) {
-    CivilDate t = birth;
-    for (int cycle = 1; cycle < 7; ++cycle) {
-        t = CivilDate{sys_days{addMonthsClipped(addYearsClipped(t, 11), 11)} + days{11}};
-    }
-    return CivilDate{sys_days{t} + days{3285}};
-}
-
-CivilDate lastSaturnQuarter(CivilDate birth) {
-    CivilDate t = birth;
-    for (int cycle = 1; cycle <= 3; ++cycle) {
-        t = CivilDate{sys_days{addYearsClipped(t, 29)} + days{167}};
-    }
-    return CivilDate{sys_days{t} + days{8064}};
-}
 
 BirthSpan supportedBirthSpan(const EphemerisTables& tables) {
     const IngressTable* ingress[] = {&tables.sun, &tables.moon, &tables.jupiter, &tables.saturn};
