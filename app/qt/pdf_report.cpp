@@ -241,11 +241,8 @@ bool paintPdfReport(QPagedPaintDevice& device, Session& session, const PersonRec
     const std::array<Section, 3> sections = sectionsOf(session, *paragraphs);
 
     device.setPageSize(QPageSize(QPageSize::A4));
-    device.setPageMargins(
-        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-        QPageLayout::Millimeter);
     QPainter painter;
-    if (!painter.begin(&device)) {
+    if (!beginPages(device, painter, kMarginMillimetres)) {
         return false;
     }
 

@@ -45,12 +45,16 @@ void fillPrintout(QTextDocument& printout, const QString& title, const QTextDocu
 
 }  // namespace
 
-bool printTitledText(const QString& title, const QTextDocument& text, QPagedPaintDevice& device) {
+bool beginPages(QPagedPaintDevice& device, QPainter& painter, double marginMillimetres) {
     device.setPageMargins(
-        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QMarginsF(marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres),
         QPageLayout::Millimeter);
+    return painter.begin(&device);
+}
+
+bool printTitledText(const QString& title, const QTextDocument& text, QPagedPaintDevice& device) {
     QPainter painter;
-    if (!painter.begin(&device)) {
+    if (!beginPages(device, painter, kMarginMillimetres)) {
         return false;
     }
 

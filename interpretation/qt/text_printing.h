@@ -13,6 +13,9 @@ namespace selenarc {
 // device cannot be painted on or refuses a new page; the document itself is left untouched.
 bool printTitledText(const QString& title, const QTextDocument& text, QPagedPaintDevice& device);
 
+// Sets equal margins on the device and opens the painter on it; false when the device refuses.
+bool beginPages(QPagedPaintDevice& device, QPainter& painter, double marginMillimetres);
+
 // Draws the lines of a paginated document that lie on one page (0-based), each line once, with the
 // page's top at the painter's origin. (Drawing the document clipped to the page would also emit,
 // hidden by the clip, the last line of the previous page, which text extraction and a viewer's
