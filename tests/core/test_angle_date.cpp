@@ -12,19 +12,19 @@ namespace {
 
 const MessageSink kSilent = testing::silentSink();
 
+// The cycle of a birth some minutes after new moon k (JD 2440587.5 = 01/01/1970 0h).
+SoliLunarCycle cycleAfterNewMoon(int32_t k, int minutesAfter) {
+    const long minute = std::lround(std::floor((NewMoonJD(k) - 2440587.5) * 1440 + 1e-6)) + minutesAfter;
+    return testing::makeCycle(CivilDateTime::fromInstant(sys_time<minutes>{minutes{minute}}));
+}
+
 // Share of the way from a to b reached at d, in calendar days, as an angle.
-float expectedAngle(const CivilDateTime& a, const CivilDateTime& b, const CivilDateTime& d) {
-    return static_cast<float>(kTwoPi * std::abs((d.day - a.day).count()) / std::abs((b.day - a.day).count()));
+float angleOf(const CivilDateTime& a, const CivilDateTime& b, const CivilDateTime& d) {
+    return static_cast<float>(kTwoPi * (d.day - a.day).count() / (b.day - a.day).count());
 }
 
 CivilDateTime lifeDateOfNewMoon(const SoliLunarCycle& cycle, int32_t k) {
     return progressedLifeDate(NewMoonJD(k), cycle.BirthUT, kSilent).lifeDate;
-}
-
-// The minute that holds a Julian day (JD 2440587.5 = 01/01/1970 0h).
-CivilDateTime minuteOf(double jd) {
-    return CivilDateTime::fromInstant(
-        sys_time<minutes>{minutes{static_cast<long>(std::floor((jd - 2440587.5) * 1440 + 1e-6))}});
 }
 
 }  // namespace
@@ -32,71 +32,41 @@ CivilDateTime minuteOf(double jd) {
 class AngleDateTest : public QObject {
     Q_OBJECT
   private slots:
-    // Every fortnight over the five lunations: the angle is the share of the lunation holding the
-    // date and starts again after each new moon row. The opening new moon is at 0, every later
-    // one closes the lunation before it, hence a full turn.
-    void sweepThroughFiveLunations() {
-        for (const CivilDateTime& birth :
-             {makeDateTime(1950, 1, 1, 11, 30), makeDateTime(1988, 2, 29, 23, 30)}) {
-            const SoliLunarCycle cycle = testing::makeCycle(birth);
-            const auto& rows = cycle.table.LifeDate;
-            for (int r = 1; r <= 21; r += 4) {
-                QCOMPARE(angle_date(cycle, rows[r], kSilent), r == 1 ? 0.0f : static_cast<float>(kTwoPi));
-            }
-            int lunation = 0;
-            for (CivilDateTime d = rows[1]; d <= rows[21]; d.day += days{15}) {
-                lunation += d > rows[4 * lunation + 5];
-                const float expected = expectedAngle(rows[4 * lunation + 1], rows[4 * lunation + 5], d);
-                QVERIFY2(std::abs(angle_date(cycle, d, kSilent) - expected) < 1e-5,
-                         qPrintable(QString::fromStdString(formatSortable(CivilDate{d.day}))));
-            }
-        }
-    }
-
-    // Lunation (from the birth one) and day after its new moon's life date: before the first row
-    // the lunations are searched backwards; those outside 2..1999 are never searched (angle 0).
-    void searchedLunations_data() {
+    // A date some days after the life date of a new moon (counted from the birth lunation), or
+    // that of the next one itself: its share of that lunation in calendar days, a full turn at the
+    // closing new moon. Before the first row the lunations are searched backwards; those outside
+    // 2..1999 are never searched (angle 0). The run stores the angles of the birth and of today
+    // whether or not a cycle gets drawn; a birth at the very minute of a new moon is at 0.
+    void phaseAngles_data() {
         QTest::addColumn<int>("birthLunation");
+        QTest::addColumn<int>("birthMinutes");  // after its new moon
         QTest::addColumn<int>("lunation");
-        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("day");  // -1: the closing new moon
         QTest::addColumn<bool>("placed");
-        QTest::newRow("previous lunation") << 870 << -1 << 9000 << true;
-        QTest::newRow("twelve back") << 870 << -12 << 100 << true;
-        QTest::newRow("birth lunation 1") << 1 << 2 << 100 << false;
-        QTest::newRow("birth lunation 2000") << 2000 << 0 << 3000 << false;
+        QTest::newRow("birth at the opening new moon") << 870 << 0 << 0 << 0 << true;
+        QTest::newRow("closing new moon is a full turn") << 870 << 4608 << 0 << -1 << true;
+        QTest::newRow("fourth lunation") << 870 << 4608 << 3 << 4000 << true;
+        QTest::newRow("twelve back") << 870 << 4608 << -12 << 100 << true;
+        QTest::newRow("birth lunation 1") << 1 << 4608 << 2 << 100 << false;
+        QTest::newRow("birth lunation 2000") << 2000 << 4608 << 0 << 3000 << false;
     }
-    void searchedLunations() {
+    void phaseAngles() {
         QFETCH(int, birthLunation);
+        QFETCH(int, birthMinutes);
         QFETCH(int, lunation);
         QFETCH(int, day);
         QFETCH(bool, placed);
-        const SoliLunarCycle cycle = testing::makeCycle(minuteOf(NewMoonJD(birthLunation) + 3.2));
+        const SoliLunarCycle cycle = cycleAfterNewMoon(birthLunation, birthMinutes);
         QCOMPARE(cycle.BirthLunation, birthLunation);
         const CivilDateTime start = lifeDateOfNewMoon(cycle, birthLunation + lunation);
         const CivilDateTime end = lifeDateOfNewMoon(cycle, birthLunation + lunation + 1);
-        const CivilDateTime d{start.day + days{day}, start.timeOfDay};
-        QVERIFY(d < end);
-        QCOMPARE(angle_date(cycle, d, kSilent), placed ? expectedAngle(start, end, d) : 0.0f);
-    }
-
-    // The run stores both angles whether or not a cycle gets drawn; a birth at the very minute
-    // of a new moon is at 0.
-    void storedPhaseAngles_data() {
-        QTest::addColumn<int>("minutesAfterNewMoon");
-        QTest::newRow("at the new moon") << 0;
-        QTest::newRow("twenty days later") << 20 * 1440;
-    }
-    void storedPhaseAngles() {
-        QFETCH(int, minutesAfterNewMoon);
-        const SoliLunarCycle cycle = testing::makeCycle(
-            CivilDateTime::fromInstant(minuteOf(NewMoonJD(700)).instant() + minutes{minutesAfterNewMoon}));
+        const CivilDateTime d = day < 0 ? end : CivilDateTime{start.day + days{day}, start.timeOfDay};
+        QVERIFY(d <= end);
         RunState state;
-        const CivilDateTime now = makeDateTime(2026, 12, 6, 9, 0);
-        storePhaseAngles(cycle, now, state, kSilent);
+        storePhaseAngles(cycle, d, state, kSilent);
+        QCOMPARE(state.TodayPhaseAngle, placed ? angleOf(start, end, d) : 0.0f);
         const auto& rows = cycle.table.LifeDate;
-        QCOMPARE(state.BirthPhaseAngle,
-                 minutesAfterNewMoon ? expectedAngle(rows[1], rows[5], cycle.BirthUT) : 0.0f);
-        QCOMPARE(state.TodayPhaseAngle, angle_date(cycle, now, kSilent));
+        QCOMPARE(state.BirthPhaseAngle, placed ? angleOf(rows[1], rows[5], cycle.BirthUT) : 0.0f);
     }
 };
 

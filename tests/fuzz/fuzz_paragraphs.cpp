@@ -9,15 +9,8 @@
 namespace selenarc::fuzz {
 namespace {
 
-bool isCleanKey(std::string_view key) {
-    return !key.empty() &&
-           key.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_") ==
-               std::string_view::npos;
-}
-
-bool hasControlCharacter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) { return uint8_t(c) < 0x20 || c == 0x7F; });
-}
+constexpr std::string_view kKeyCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
 int fuzzParagraphs(const uint8_t* data, size_t size) {
     std::string error;
@@ -30,14 +23,13 @@ int fuzzParagraphs(const uint8_t* data, size_t size) {
 
     std::string written;
     for (const auto& [key, text] : *set) {
-        FUZZ_EXPECT(isCleanKey(key), "key [" + key + "]");
-        FUZZ_EXPECT(!hasControlCharacter(text), "text of " + key);
-        FUZZ_EXPECT(paragraph(*set, key) == text, key);
+        const bool control = std::ranges::any_of(text, [](char c) { return uint8_t(c) < 0x20 || c == 0x7F; });
+        const bool cleanKey = !key.empty() && key.find_first_not_of(kKeyCharacters) == std::string::npos;
+        FUZZ_EXPECT(cleanKey && !control && paragraph(*set, key) == text, "key [" + key + "]");
         written.append(key).append("\t").append(text).append("\r\n");
     }
-    std::string againError;
-    const auto again = parseParagraphText(written, "jupiter.txt", againError);
-    FUZZ_EXPECT(again && *again == *set, againError);
+    const auto again = parseParagraphText(written, "jupiter.txt", error);
+    FUZZ_EXPECT(again && *again == *set, error);
     return 0;
 }
 

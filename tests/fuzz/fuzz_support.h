@@ -20,9 +20,7 @@ namespace selenarc::fuzz {
 using Target = int (*)(const uint8_t* data, size_t size);
 
 // A property that did not hold: thrown in the replay build, which reports it.
-struct Finding : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using Finding = std::runtime_error;
 
 // Stops the run on a broken property: abort() under libFuzzer (the input is saved as a crash
 // artifact), a Finding in the replay build.
@@ -34,36 +32,31 @@ inline std::string_view asText(const uint8_t* data, size_t size) {
 
 // The input cut at each NUL byte (an input without NUL is one piece).
 inline std::vector<std::string> splitAtNul(std::string_view text) {
-    std::vector<std::string> pieces(1);
-    for (const char c : text) {
-        if (c == '\0') {
-            pieces.emplace_back();
-        } else {
-            pieces.back().push_back(c);
-        }
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\0', start)) != std::string_view::npos; start = end + 1) {
+        pieces.emplace_back(text.substr(start, end - start));
     }
+    pieces.emplace_back(text.substr(start));
     return pieces;
 }
 
-// Collects what a routine sends to its message sink.
-struct SentMessages {
-    std::vector<Message> messages;
-    MessageSink sink() {
-        return [this](const Message& message) { messages.push_back(message); };
-    }
-};
+// A message sink that collects what a routine sends into `messages`.
+inline MessageSink collectInto(std::vector<Message>& messages) {
+    return [&messages](const Message& message) { messages.push_back(message); };
+}
 
 // Targets registered in the replay build, by corpus folder name.
-std::map<std::string, Target>& registeredTargets();
+inline std::map<std::string, Target>& registeredTargets() {
+    static std::map<std::string, Target> targets;
+    return targets;
+}
 
 }  // namespace selenarc::fuzz
 
-#define FUZZ_EXPECT(condition, detail)                                                 \
-    do {                                                                               \
-        if (!(condition)) {                                                            \
-            ::selenarc::fuzz::reportFinding(#condition, __FILE__, __LINE__, (detail)); \
-        }                                                                              \
-    } while (false)
+// The detail is built only when the condition fails.
+#define FUZZ_EXPECT(condition, detail) \
+    ((condition) ? void() : ::selenarc::fuzz::reportFinding(#condition, __FILE__, __LINE__, (detail)))
 
 #ifdef SELENARC_FUZZ_REPLAY
 #define SELENARC_FUZZ_TARGET(corpusName, function)            \

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <QtTest>
 
 #include "fuzz_support.h"
@@ -29,14 +28,12 @@ class FuzzReplayTest : public QObject {
         QFile seed(file);
         QVERIFY2(seed.open(QIODevice::ReadOnly), qPrintable(file));
         const QByteArray bytes = seed.readAll();
-        QString finding;
         try {
             registeredTargets().at(target.toStdString())(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                                          static_cast<size_t>(bytes.size()));
         } catch (const Finding& broken) {
-            finding = QString::fromStdString(broken.what());
+            QFAIL(broken.what());
         }
-        QCOMPARE(finding, QString());
     }
 };
 
