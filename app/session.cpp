@@ -79,8 +79,11 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
 
     // The order of the computations is the run sequence's: each may read what the previous left.
     lunar_ = calcul_soli_lunaire(person, now, tables_->lunations, state_, sink_);
-    storePhaseAngles(lunar_.cycle, now, state_, sink_);
-    selectLunarCycle(lunar_.Combo2Selected, now);
+    if (lunar_.Combo2Selected >= 0) {
+        selectLunarCycle(lunar_.Combo2Selected, now);  // the drawing stores the two phase angles
+    } else {
+        storePhaseAngles(lunar_.cycle, now, state_, sink_);  // they describe this person all the same
+    }
 
     const CivilDate today = dateOf(now);
     jupiter_ = calcul_jupiter(person.Text1, today, tables_->jupiter, state_);
