@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <array>
 
 #include "cycles/life_date.h"
 #include "cycles/soli_lunar.h"
@@ -147,6 +148,35 @@ class SoliLunarTest : public QObject {
             entries += (entries.empty() ? "" : "|") + entry;
         }
         QCOMPARE(QString::fromStdString(entries), list);
+    }
+
+    // Births every 13th day from 1820 to 2280, the time and zone changing from one to the next: the
+    // phase instants increase 6 to 9 days apart, the birth falls on the civil days from row 1's new
+    // moon to row 5's, life dates ascend and every cycle lasts 27 to 32 years.
+    void sweepOverBirths() {
+        const sys_days last{year{2280} / December / day{31}};
+        int step = 0;
+        for (sys_days birth{year{1820} / January / day{1}}; birth <= last; birth += days{13}, ++step) {
+            PersonRecord p;
+            p.Text1 = formatDayMonthYear(CivilDate{birth});
+            p.Text2 = std::array{"00h05", "07h30", "12h00", "23h55"}[step % 4];
+            p.timeZoneRow = (step * 7) % 26;
+            RunState state;
+            const SoliLunarResult result = run(p, kFarFuture, state);
+            const PhaseTable& t = result.cycle.table;
+            QVERIFY2(t.PhaseJD[1] - 1 < result.cycle.BirthJD && result.cycle.BirthJD < t.PhaseJD[5] + 1,
+                     p.Text1.c_str());
+            for (int r = 2; r < PhaseTable::kRows; ++r) {
+                const double gap = t.PhaseJD[r] - t.PhaseJD[r - 1];
+                QVERIFY2(gap > 6 && gap < 9, p.Text1.c_str());
+                QVERIFY2(t.LifeDate[r - 1] <= t.LifeDate[r], p.Text1.c_str());
+            }
+            for (int r = 5; r + 4 < PhaseTable::kRows; r += 4) {
+                const long years =
+                    daysBetween(CivilDate{t.LifeDate[r].day}, CivilDate{t.LifeDate[r + 4].day}) / 365;
+                QVERIFY2(years >= 27 && years <= 32, p.Text1.c_str());
+            }
+        }
     }
 };
 
