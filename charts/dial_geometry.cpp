@@ -97,38 +97,34 @@ void placeQuarterNames(ChartSurface& surface, const std::array<std::string, 4>& 
     }
 }
 
+// One column of the legend below the centre: the date, the age under it, the caption ("Du :",
+// "Au :") above; left of the vertical axis for the cycle's start, right of it for its end.
+static const ChartLabel& placeLegendColumn(ChartSurface& surface, const DialGeometry& g,
+                                           const std::string& dateName, const std::string& ageName,
+                                           const std::string& captionName, bool leftOfAxis) {
+    ChartLabel& date = surface.label(dateName);
+    date.left = leftOfAxis ? g.X - date.width - 40 : g.X + 40;
+    date.top = g.Y + g.radius(kDateRadius);
+    ChartLabel& age = surface.label(ageName);
+    age.left = date.left;
+    age.top = date.top + date.height;
+    ChartLabel& caption = surface.label(captionName);
+    caption.left = date.left;
+    caption.top = date.top - caption.height;
+    date.visible = true;
+    caption.visible = true;
+    return caption;
+}
+
 void placeCycleLegend(ChartSurface& surface, const CycleLegendNames& names) {
     const DialGeometry g = dialGeometry(surface);
-    const double datesTop = g.Y + g.radius(kDateRadius);
-
-    ChartLabel& startDate = surface.label(names.startDate);
-    startDate.left = g.X - startDate.width - 40;
-    startDate.top = datesTop;
-    ChartLabel& startAge = surface.label(names.startAge);
-    startAge.left = startDate.left;
-    startAge.top = startDate.top + startDate.height;
-    ChartLabel& from = surface.label(names.from);
-    from.left = startAge.left;
-    from.top = startDate.top - from.height;
-
-    ChartLabel& endDate = surface.label(names.endDate);
-    endDate.left = g.X + 40;
-    endDate.top = datesTop;
-    ChartLabel& endAge = surface.label(names.endAge);
-    endAge.left = endDate.left;
-    endAge.top = endDate.top + endDate.height;
-    ChartLabel& to = surface.label(names.to);
-    to.left = endAge.left;
-    to.top = endDate.top - to.height;
-
+    const ChartLabel& from = placeLegendColumn(surface, g, names.startDate, names.startAge, names.from, true);
+    const ChartLabel& to = placeLegendColumn(surface, g, names.endDate, names.endAge, names.to, false);
     ChartLabel& whole = surface.label(names.whole);
     whole.left = from.left;
     whole.width = to.width + from.width + 80;
     whole.top = from.top - whole.height;
-
-    for (ChartLabel* shown : {&startDate, &from, &whole, &endDate, &to}) {
-        shown->visible = true;
-    }
+    whole.visible = true;
 }
 
 void placeQuarterPictures(ChartSurface& surface, const QuarterPictureLayout& layout,
