@@ -1,5 +1,7 @@
 #include "app/person_file.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -203,29 +205,21 @@ std::string lowerAscii(std::string_view text) {
 
 // French wording of the usual file-system failures.
 std::string frenchReason(std::error_code error) {
-    if (error == std::errc::no_such_file_or_directory) {
-        return "dossier ou fichier introuvable";
-    }
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
-        return "accès refusé";
-    }
-    if (error == std::errc::no_space_on_device) {
-        return "disque plein";
-    }
-    if (error == std::errc::read_only_file_system) {
-        return "support en lecture seule";
-    }
-    if (error == std::errc::not_a_directory) {
-        return "un élément du chemin n'est pas un dossier";
-    }
-    if (error == std::errc::is_a_directory) {
-        return "un dossier porte ce nom";
-    }
-    if (error == std::errc::filename_too_long) {
-        return "nom de fichier trop long";
-    }
-    if (error == std::errc::io_error) {
-        return "erreur d'entrée-sortie";
+    static const std::pair<std::errc, const char*> kReasons[] = {
+        {std::errc::no_such_file_or_directory, "dossier ou fichier introuvable"},
+        {std::errc::permission_denied, "accès refusé"},
+        {std::errc::operation_not_permitted, "accès refusé"},
+        {std::errc::no_space_on_device, "disque plein"},
+        {std::errc::read_only_file_system, "support en lecture seule"},
+        {std::errc::not_a_directory, "un élément du chemin n'est pas un dossier"},
+        {std::errc::is_a_directory, "un dossier porte ce nom"},
+        {std::errc::filename_too_long, "nom de fichier trop long"},
+        {std::errc::io_error, "erreur d'entrée-sortie"},
+    };
+    for (const auto& [code, reason] : kReasons) {
+        if (error == code) {
+            return reason;
+        }
     }
     return error ? error.message() : "erreur d'écriture";
 }
