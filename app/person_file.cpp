@@ -1,13 +1,12 @@
 #include "app/person_file.h"
 
-#include <utility>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fstream>
 #include <system_error>
 #include <tuple>
+#include <utility>
 
 #include "app/entry_validation.h"
 
