@@ -22,23 +22,10 @@ constexpr char32_t kRawByte = 0x110000;
 std::u32string decode(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = utf8SequenceLength(text, i);
-        char32_t code = length == 1   ? lead
-                        : length == 2 ? lead & 0x1F
-                        : length == 3 ? lead & 0x0F
-                                      : lead & 0x07;
-        for (std::size_t k = 1; k < length; ++k) {
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        if (length == 0) {
-            out += kRawByte + lead;
-            ++i;
-        } else {
-            out += code;
-            i += length;
-        }
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        const char32_t c = nextCodePoint(text, pos);
+        out += c == kInvalidCodePoint ? kRawByte + lead : c;
     }
     return out;
 }
@@ -49,20 +36,8 @@ std::string encode(const std::u32string& text) {
     for (const char32_t c : text) {
         if (c >= kRawByte) {
             out += static_cast<char>(c - kRawByte);
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
         } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
+            appendUtf8(out, c);
         }
     }
     return out;

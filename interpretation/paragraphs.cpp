@@ -25,11 +25,9 @@ std::string textFault(std::string_view text) {
         if (c < 0x20 || c == 0x7F) {
             return "le texte contient un caractère de contrôle";
         }
-        const std::size_t length = utf8SequenceLength(text, pos);
-        if (length == 0) {
+        if (nextCodePoint(text, pos) == kInvalidCodePoint) {
             return "le texte n'est pas en UTF-8 valide";
         }
-        pos += length;
     }
     return "";
 }

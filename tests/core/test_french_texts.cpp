@@ -143,8 +143,18 @@ class FrenchTextsTest : public QObject {
         const auto findings = checkGrammar(lines_, failure);
         QVERIFY2(findings, qPrintable(failure));
         findings_ = *findings;
-        qInfo("grammalecte-cli : %lld lignes en %lld ms", static_cast<long long>(lines_.size()),
-              static_cast<long long>(clock.elapsed()));
+        QMap<QString, int> byKind;
+        for (const QList<Finding>& onLine : findings_) {
+            for (const Finding& finding : onLine) {
+                ++byKind[finding.what];
+            }
+        }
+        QStringList counts;
+        for (auto kind = byKind.cbegin(); kind != byKind.cend(); ++kind) {
+            counts << QString("%1 × %2").arg(kind.value()).arg(kind.key());
+        }
+        qInfo("grammalecte-cli : %lld lignes en %lld ms ; relevé : %s", static_cast<long long>(lines_.size()),
+              static_cast<long long>(clock.elapsed()), qPrintable(counts.join(", ")));
     }
 
     // Nothing reported outside the allow-list, piece by piece and text by text.
