@@ -121,49 +121,52 @@ std::string frenchTypography(std::string_view text) {
     const std::u32string in = decode(text);
     std::u32string out;
     out.reserve(in.size() + in.size() / 16);
-    bool singleQuoteOpen = false;
-    bool doubleQuoteOpen = false;
+    bool quoteOpen = false;  // one level only: a quote mark met inside a quotation closes it
     for (std::size_t i = 0; i < in.size(); ++i) {
         const char32_t c = in[i];
         const char32_t next = i + 1 < in.size() ? in[i + 1] : 0;
         const bool afterWord = !out.empty() && isWordChar(out.back());
         const bool opensWord = out.empty() || isBlank(out.back()) || isLineStart(out) || out.back() == U'(' ||
                                out.back() == U'[';
+        const auto openQuote = [&] {
+            quoteOpen = true;
+            out += kOpeningQuote;
+            out += kNarrowNoBreakSpace;
+            while (i + 1 < in.size() && isBlank(in[i + 1])) {
+                ++i;
+            }
+        };
+        const auto closeQuote = [&] {
+            quoteOpen = false;
+            putHighPunctuation(out, kClosingQuote, kNarrowNoBreakSpace);
+        };
         switch (c) {
             case U'\'':
                 if (afterWord && isWordChar(next)) {
                     out += kApostrophe;
-                } else if (!singleQuoteOpen && opensWord && next != 0 && !isBlank(next)) {
-                    singleQuoteOpen = true;
-                    out += kOpeningQuote;
-                    out += kNarrowNoBreakSpace;
-                } else if (singleQuoteOpen && !opensWord) {
-                    singleQuoteOpen = false;
-                    putHighPunctuation(out, kClosingQuote, kNarrowNoBreakSpace);
+                } else if (!quoteOpen && opensWord && isWordChar(next)) {
+                    openQuote();
+                } else if (quoteOpen && !opensWord) {
+                    closeQuote();
                 } else {
                     out += afterWord ? kApostrophe : c;
                 }
                 break;
             case U'"':
-                if (!doubleQuoteOpen && opensWord) {
-                    doubleQuoteOpen = true;
-                    out += kOpeningQuote;
-                    out += kNarrowNoBreakSpace;
-                } else if (doubleQuoteOpen) {
-                    doubleQuoteOpen = false;
-                    putHighPunctuation(out, kClosingQuote, kNarrowNoBreakSpace);
+                if (!quoteOpen && opensWord) {
+                    openQuote();
+                } else if (quoteOpen) {
+                    closeQuote();
                 } else {
                     out += c;
                 }
                 break;
             case kOpeningQuote:
-                out += c;
-                out += kNarrowNoBreakSpace;
-                while (i + 1 < in.size() && isBlank(in[i + 1])) {
-                    ++i;
-                }
+                openQuote();
                 break;
             case kClosingQuote:
+                closeQuote();
+                break;
             case U';':
             case U'!':
             case U'?':

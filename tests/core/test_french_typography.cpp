@@ -23,6 +23,7 @@ class FrenchTypographyTest : public QObject {
             "nous demandons~: «_Dans quel Signe se trouve ton Soleil_?_», nous");
         row("elision inside single quotes", "il dit 'c'est l'heure' puis", "il dit «_c’est l’heure_» puis");
         row("double quotes", "le \"moi\" et le \"nous\".", "le «_moi_» et le «_nous_».");
+        row("double quotes with blanks inside", "le \" moi \" et", "le «_moi_» et");
         row("guillemets with plain blanks", "Comme être « séparé » il", "Comme être «_séparé_» il");
         row("guillemets without blanks", "là où il dit «moi», elle", "là où il dit «_moi_», elle");
         row("high punctuation, blank typed", "le jour ; la nuit ! Pourquoi ?",
@@ -58,6 +59,23 @@ class FrenchTypographyTest : public QObject {
         const std::string once = frenchTypography(typed.toStdString());
         QCOMPARE(QString::fromStdString(once), expected);
         QCOMPARE(frenchTypography(once), once);  // a second pass changes nothing
+    }
+
+    // Any mix of the characters the rules look at comes out the same from a second pass.
+    void isStable() {
+        QStringList pieces = {"an", "\r\n", QString(QChar(0x00A0)), QString(QChar(0x202F))};
+        for (const QChar c : QString::fromUtf8(" '\"«»:;?!.-a1(…")) {
+            pieces << c;
+        }
+        QRandomGenerator random(19);
+        for (int run = 0; run < 20000; ++run) {
+            QString typed;
+            for (int n = random.bounded(1, 12); n > 0; --n) {
+                typed += pieces[random.bounded(pieces.size())];
+            }
+            const std::string once = frenchTypography(typed.toStdString());
+            QVERIFY2(frenchTypography(once) == once, qPrintable("[" + typed + "]"));
+        }
     }
 
     // Bytes that are not UTF-8 go through untouched, around a mended apostrophe.
