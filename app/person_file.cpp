@@ -9,73 +9,14 @@
 #include <utility>
 
 #include "app/entry_validation.h"
+#include "interpretation/utf8.h"
 
 namespace selenarc {
 
 namespace {
 
-constexpr char32_t kInvalid = 0xFFFFFFFF;
+constexpr char32_t kInvalid = kInvalidCodePoint;
 constexpr char32_t kReplacement = 0xFFFD;
-
-// One code point from `text` at `pos` (advanced past it); kInvalid for a malformed sequence, of
-// which one byte is consumed. Rejects overlong forms, surrogates and values above U+10FFFF.
-char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    int length = 0;
-    char32_t value = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, value = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, value = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, value = lead & 0x07, minimum = 0x10000;
-    } else {
-        ++pos;
-        return kInvalid;
-    }
-    if (pos + length > text.size()) {
-        ++pos;
-        return kInvalid;
-    }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byte(pos + i);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return kInvalid;
-        }
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        ++pos;
-        return kInvalid;
-    }
-    pos += length;
-    return value;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Windows-1252 bytes 0x80..0x9F; 0 where the code page defines nothing. Other bytes equal Latin-1.
 constexpr std::array<char32_t, 32> kWindows1252High = {

@@ -8,7 +8,8 @@
 namespace selenarc {
 
 // The three interpretation texts, joined from the fixed paragraphs chosen by the run state.
-// Lines end with "\r\n"; a value out of its range leaves out its paragraph, never fails.
+// Lines end with "\r\n"; a value out of its range leaves out its paragraph, never fails. The joined
+// text is set in French typography (frenchTypography), so every display of it agrees.
 std::string SoliLunarText(const RunState& state, const ParagraphSet& paragraphs);
 std::string JupiterText(const RunState& state, const ParagraphSet& paragraphs);
 std::string SaturnText(const RunState& state, const ParagraphSet& paragraphs);

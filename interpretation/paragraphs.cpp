@@ -5,6 +5,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "interpretation/utf8.h"
+
 namespace selenarc {
 namespace {
 
@@ -12,41 +14,6 @@ namespace {
 constexpr std::uintmax_t kMaxFileBytes = 16u * 1024u * 1024u;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// Length of the well-formed UTF-8 sequence starting at `pos`, or 0 when it is malformed
-// (overlong forms, surrogates and code points above U+10FFFF are refused).
-std::size_t utf8SequenceLength(std::string_view text, std::size_t pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;  // bounds of the second byte, narrowed for the lead bytes that need it
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size() || byte(pos + 1) < low || byte(pos + 1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(pos + i) < 0x80 || byte(pos + i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
 
 // What is wrong with a piece's text, or "" when it is well-formed UTF-8 without control characters.
 std::string textFault(std::string_view text) {
@@ -58,11 +25,9 @@ std::string textFault(std::string_view text) {
         if (c < 0x20 || c == 0x7F) {
             return "le texte contient un caractère de contrôle";
         }
-        const std::size_t length = utf8SequenceLength(text, pos);
-        if (length == 0) {
+        if (nextCodePoint(text, pos) == kInvalidCodePoint) {
             return "le texte n'est pas en UTF-8 valide";
         }
-        pos += length;
     }
     return "";
 }

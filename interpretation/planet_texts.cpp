@@ -1,6 +1,7 @@
 #include <string>
 
 #include "interpretation/assembly.h"
+#include "interpretation/french_typography.h"
 #include "interpretation/text_joining.h"
 #include "sky/sign_names.h"
 
@@ -51,15 +52,16 @@ std::string JupiterText(const RunState& state, const ParagraphSet& paragraphs) {
     const auto p = [&paragraphs](std::string_view key) { return paragraph(paragraphs, key); };
     const std::string cycle = std::to_string(state.CurrentJupiterCycle);
     const std::string year = std::to_string(state.JupiterCycleYear);
-    return join(p("J-intro-1"), p("J-intro-2"), kLineBreak, kLineBreak,                            //
-                p("J-sign-intro-1"), p("J-sign-intro-2"), kLineBreak, kLineBreak,                  //
-                "Votre Jupiter natal est en ", SignName(state.NatalJupiterSign), ".", kLineBreak,  //
-                numbered(paragraphs, "J-sign", state.NatalJupiterSign, 12), kLineBreak, kLineBreak,
-                "Le cycle de Jupiter", kLineBreak, p("J-cycle-intro"), kLineBreak, kLineBreak,  //
-                "Vous êtes en cycle ", cycle, kLineBreak,                                       //
-                numbered(paragraphs, "J-cycle", state.CurrentJupiterCycle, 7), kLineBreak, kLineBreak,
-                "Vous êtes en année ", year, " de votre cycle ", cycle, kLineBreak,
-                numbered(paragraphs, "J-year", state.JupiterCycleYear, 12), kLineBreak);
+    return frenchTypography(
+        join(p("J-intro-1"), p("J-intro-2"), kLineBreak, kLineBreak,                            //
+             p("J-sign-intro-1"), p("J-sign-intro-2"), kLineBreak, kLineBreak,                  //
+             "Votre Jupiter natal est en ", SignName(state.NatalJupiterSign), ".", kLineBreak,  //
+             numbered(paragraphs, "J-sign", state.NatalJupiterSign, 12), kLineBreak, kLineBreak,
+             "Le cycle de Jupiter", kLineBreak, p("J-cycle-intro"), kLineBreak, kLineBreak,  //
+             "Vous êtes en cycle ", cycle, kLineBreak,                                       //
+             numbered(paragraphs, "J-cycle", state.CurrentJupiterCycle, 7), kLineBreak, kLineBreak,
+             "Vous êtes en année ", year, " de votre cycle ", cycle, kLineBreak,
+             numbered(paragraphs, "J-year", state.JupiterCycleYear, 12), kLineBreak));
 }
 
 std::string SaturnText(const RunState& state, const ParagraphSet& paragraphs) {
@@ -87,7 +89,7 @@ std::string SaturnText(const RunState& state, const ParagraphSet& paragraphs) {
             break;
     }
     text += kLineBreak;
-    return text;
+    return frenchTypography(text);
 }
 
 }  // namespace selenarc

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "interpretation/assembly.h"
+#include "interpretation/french_typography.h"
 #include "interpretation/text_joining.h"
 #include "sky/sign_names.h"
 
@@ -81,9 +82,10 @@ void appendCurrentCycle(std::string& text, const RunState& state, const Paragrap
         return;  // no cycle contains today: nothing to say about it
     }
     if (state.CurrentLunarCycle == 0) {
-        text += join("Vous n'avez pas encore commencé votre premier cycle soli-lunaire.", kLineBreak,
-                     paragraph(paragraphs, "C0"), kLineBreak, "Votre premier cycle soli-lunaire démarera le ",
-                     dayMonthYear(state.CurrentCycleEnd), ".", kLineBreak, kLineBreak);
+        text +=
+            join("Vous n'avez pas encore commencé votre premier cycle soli-lunaire.", kLineBreak,
+                 paragraph(paragraphs, "C0"), kLineBreak, "Votre premier cycle soli-lunaire démarrera le ",
+                 dayMonthYear(state.CurrentCycleEnd), ".", kLineBreak, kLineBreak);
         return;
     }
     const int cycle = state.CurrentLunarCycle;
@@ -93,7 +95,7 @@ void appendCurrentCycle(std::string& text, const RunState& state, const Paragrap
                  dayMonthYear(state.CurrentCycleStart), " jusqu'au ", dayMonthYear(state.CurrentCycleEnd),
                  ".", kLineBreak,
                  "L'enjeu principal de ce cycle vous est donné par le signe où a eu lieu la dernière "
-                 "conjoncion soleil-lune en l'occurence : ",
+                 "conjonction soleil-lune en l'occurrence : ",
                  SignName(sign), ".", kLineBreak,
                  isKnownSign(sign) ? paragraph(paragraphs, keyOf("ENJEU", sign)) : std::string(), kLineBreak,
                  kLineBreak);
@@ -153,7 +155,7 @@ std::string SoliLunarText(const RunState& state, const ParagraphSet& paragraphs)
                      p(keyOf("PHASE", row, 2)));
     }
     text += kLineBreak;
-    return text;
+    return frenchTypography(text);
 }
 
 }  // namespace selenarc

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libbenchmark-dev
     clang libclang-rt-dev
-    hunspell hunspell-fr poppler-utils valgrind python3
+    hunspell hunspell-fr grammalecte-cli poppler-utils valgrind python3
     fonts-dejavu-core
 )
 

@@ -73,10 +73,10 @@ class AssemblyTest : public QObject {
                "Phase de la lune à la naissance\r\n<B0>\r\n\r\n"
                "Vous êtes né(e) entre la nouvelle lune et le premier quartier.\r\n<B1>\r\n\r\n"
                "Phases de la lune dans la vie\r\n<L0>\r\n\r\nLes principaux moments de ce cycle sont les "
-               "suivants :\r\n<L1>\r\n<L2>\r\n<L3>\r\n<L4>\r\n\r\n"
-               "Vous êtes dans le deuxième cycle soli-lunaire.\r\nCe cycle s'étend du 12/03/1985 jusqu'au "
-               "07/09/2014.\r\nL'enjeu principal de ce cycle vous est donné par le signe où a eu lieu la "
-               "dernière conjoncion soleil-lune en l'occurence : Verseau.\r\n<ENJEU-11>\r\n\r\n"
+               "suivants\u00A0:\r\n<L1>\r\n<L2>\r\n<L3>\r\n<L4>\r\n\r\n"
+               "Vous êtes dans le deuxième cycle soli-lunaire.\r\nCe cycle s’étend du 12/03/1985 jusqu’au "
+               "07/09/2014.\r\nL’enjeu principal de ce cycle vous est donné par le signe où a eu lieu la "
+               "dernière conjonction soleil-lune en l’occurrence\u00A0: Verseau.\r\n<ENJEU-11>\r\n\r\n"
                "Vous êtes en phase de pleine lune.\r\n<PHASE-5-1><PHASE-5-2>\r\n";
         QTest::newRow("sun sign 13") << soliLunar(&RunState::NatalSunSign, 13) << "Votre Soleil"
                                      << "Votre Soleil natal est en .\r\n\r\n\r\nVotre Lune";
@@ -104,14 +104,23 @@ class AssemblyTest : public QObject {
         }
         // The cycle that contains today, between the phases of life and the present phase.
         const QString preparatory =
-            "<L4>\r\n\r\nVous n'avez pas encore commencé votre premier cycle soli-lunaire.\r\n<C0>\r\n"
-            "Votre premier cycle soli-lunaire démarera le %1.\r\n\r\nVous êtes en phase";
+            "<L4>\r\n\r\nVous n’avez pas encore commencé votre premier cycle soli-lunaire.\r\n<C0>\r\n"
+            "Votre premier cycle soli-lunaire démarrera le %1.\r\n\r\nVous êtes en phase";
         QTest::newRow("preparatory") << soliLunar(&RunState::CurrentLunarCycle, 0) << "<L4>"
                                      << preparatory.arg("07/09/2014");
         QTest::newRow("dates never set") << soliLunar(&RunState::CurrentCycleEnd, "") << "Ce cycle"
-                                         << "Ce cycle s'étend du 12/03/1985 jusqu'au //.";
-        QTest::newRow("unknown leading sign") << soliLunar(&RunState::CycleNewMoonSign, 0) << "l'occurence"
-                                              << "l'occurence : .\r\n\r\n\r\nVous êtes en phase";
+                                         << "Ce cycle s’étend du 12/03/1985 jusqu’au //.";
+        QTest::newRow("unknown leading sign") << soliLunar(&RunState::CycleNewMoonSign, 0) << "l’occurrence"
+                                              << "l’occurrence\u00A0: .\r\n\r\n\r\nVous êtes en phase";
+        ParagraphSet typed = keyed();
+        typed["B1"] = "L'élan d'abord ; le reste ensuite... ";
+        typed["J-year-6"] = "Un cycle de 12 ans : 'Pourquoi ?'";
+        QTest::newRow("pieces in French typography")
+            << QString::fromStdString(SoliLunarText(kSample, typed)) << "L’élan"
+            << "L’élan d’abord\u202F; le reste ensuite…\r\n\r\nPhases";
+        QTest::newRow("planet pieces in French typography")
+            << QString::fromStdString(JupiterText({0, 0, 0, {}, {}, 0, 0, 0, 9, 5, 6}, typed)) << "Un cycle"
+            << "Un cycle de 12\u00A0ans\u00A0: «\u202FPourquoi\u202F?\u202F»\r\n";
         QTest::newRow("no cycle today") << soliLunar(&RunState::CurrentLunarCycle, -1) << "<L4>"
                                         << "<L4>\r\n\r\nVous êtes en phase";
         QTest::newRow("cycle 6") << soliLunar(&RunState::CurrentLunarCycle, 6) << "Vous êtes dans"

@@ -10,6 +10,54 @@ namespace {
 
 const std::filesystem::path kSourceDir = SELENARC_SOURCE_DIR;
 
+// The spelling and grammar faults of the given openings, mended in the shipped pieces: key, the given
+// words, the words shipped instead. Every other given word stands as it was.
+struct Mend {
+    const char* key;
+    const char* given;
+    const char* mended;
+};
+constexpr Mend kMends[] = {
+    {"S-sign-1", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"S-sign-2", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"S-sign-3", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"S-sign-4", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"S-sign-5", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"S-sign-6", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"S-sign-7", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"S-sign-8", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"B2", "Vous devez surmontez", "Vous devez surmonter"},
+    {"PHASE-2-1", "d'avantage", "davantage"},
+    {"PHASE-5-2", "Cette apogée", "Cet apogée"},
+    {"SOLEIL-11-5", "La natif", "Le natif"},
+    {"S-cycle-intro-1", "Saturne à une durée", "Saturne a une durée"},
+    {"B0", "du lieu de de l'heure", "du lieu et de l'heure"},
+    {"PHASE-3-1", "7 années et demi ", "7 années et demie "},
+    {"B1", "par dessus", "par-dessus"},
+    {"J-year-9", "jusque là", "jusque-là"},
+    {"PHASE-4-1", "A ce moment", "À ce moment"},
+    {"SOLEIL-3-3", "A force", "À force"},
+    {"S1-c", "A mesure", "À mesure"},
+    {"SOLEIL-8-5", "Pluton et mars", "Pluton et Mars"},
+    {"LUNE-10-5", "Si coeur", "Si cœur"},
+    {"S-sign-12", "l'émotionel", "l'émotionnel"},
+    {"J-cycle-2", "Cycle Ethérique", "Cycle Éthérique"},
+};
+
+// The given opening of a key with its mends made; a mend that finds nothing to mend is a stale row.
+QString mendedOpening(const QString& key, QString opening) {
+    for (const Mend& mend : kMends) {
+        if (key == mend.key) {
+            const QString given = QString::fromUtf8(mend.given);
+            if (!opening.contains(given)) {
+                return "(mend not found: " + given + ")";
+            }
+            opening.replace(given, QString::fromUtf8(mend.mended));
+        }
+    }
+    return opening;
+}
+
 }  // namespace
 
 class ParagraphsTest : public QObject {
@@ -32,6 +80,11 @@ class ParagraphsTest : public QObject {
             }
         }
         QCOMPARE(shipped_.size(), openings_.size());  // with a text for each key below: the same keys
+        for (const Mend& mend : kMends) {             // and every mend names a key of the table
+            QVERIFY2(
+                std::ranges::any_of(openings_, [&](const QStringList& row) { return row[0] == mend.key; }),
+                mend.key);
+        }
     }
 
     // Accepted content as "key=text|..."; refused content as its message from the line number on.
@@ -85,7 +138,7 @@ class ParagraphsTest : public QObject {
         QVERIFY(!loadParagraphFile(dir.path().toStdString(), error));
     }
 
-    // A piece starts with its opening and holds 100 to 1000 characters; a whole text is its opening
+    // A piece starts with its opening, mended, and holds 100 to 1000 characters; a whole text is its opening
     // (a joined one may add its joining blank). A piece joined to the next ("J") ends in punctuation
     // and one blank, one followed by a blank ("j") in punctuation alone.
     void shippedPieceMatchesItsOpening_data() {
@@ -96,7 +149,7 @@ class ParagraphsTest : public QObject {
     }
     void shippedPieceMatchesItsOpening() {
         QFETCH(QStringList, row);
-        const QString &kind = row[1], &join = row[2], &opening = row[3];
+        const QString &kind = row[1], &join = row[2], opening = mendedOpening(row[0], row[3]);
         const std::string text = paragraph(shipped_, row[0].toStdString());
         const QString piece = QString::fromStdString(text);
         QCOMPARE(std::ranges::count(shipped_, text, &ParagraphSet::value_type::second),

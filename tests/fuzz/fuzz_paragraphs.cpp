@@ -1,10 +1,13 @@
 // Interpretation text files of any content: refused with a message naming the file and line, or read
 // into keys and texts that are clean (ASCII keys, UTF-8 texts without control characters) and that
-// read back identically once written out again.
+// read back identically once written out again. The French typography set on any of it is stable (a
+// second pass changes nothing) and keeps every text well-formed UTF-8.
 #include <algorithm>
 
 #include "fuzz_support.h"
+#include "interpretation/french_typography.h"
 #include "interpretation/paragraphs.h"
+#include "interpretation/utf8.h"
 
 namespace selenarc::fuzz {
 namespace {
@@ -12,7 +15,18 @@ namespace {
 constexpr std::string_view kKeyCharacters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
+bool isUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (nextCodePoint(text, pos) == kInvalidCodePoint) {
+            return false;
+        }
+    }
+    return true;
+}
+
 int fuzzParagraphs(const uint8_t* data, size_t size) {
+    const std::string typeset = frenchTypography(asText(data, size));
+    FUZZ_EXPECT(frenchTypography(typeset) == typeset, "second pass of the typography");
     std::string error;
     const auto set = parseParagraphText(asText(data, size), "jupiter.txt", error);
     if (!set) {
@@ -26,6 +40,7 @@ int fuzzParagraphs(const uint8_t* data, size_t size) {
         const bool control = std::ranges::any_of(text, [](char c) { return uint8_t(c) < 0x20 || c == 0x7F; });
         const bool cleanKey = !key.empty() && key.find_first_not_of(kKeyCharacters) == std::string::npos;
         FUZZ_EXPECT(cleanKey && !control && paragraph(*set, key) == text, "key [" + key + "]");
+        FUZZ_EXPECT(isUtf8(frenchTypography(text)), "typography of [" + key + "]");
         written.append(key).append("\t").append(text).append("\r\n");
     }
     const auto again = parseParagraphText(written, "jupiter.txt", error);
