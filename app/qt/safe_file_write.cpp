@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <utility>
 
 #include "app/system_reason.h"
 
@@ -46,24 +47,20 @@ QString frenchFileError(const QFileDevice& file) {
     if (code != 0) {
         return QString::fromStdString(frenchSystemReason(code));
     }
-    switch (file.error()) {
-        case QFileDevice::NoError:
-            return QStringLiteral("raison inconnue");
-        case QFileDevice::ReadError:
-            return QStringLiteral("erreur de lecture");
-        case QFileDevice::WriteError:
-            return QStringLiteral("erreur d'écriture");
-        case QFileDevice::OpenError:
-            return QStringLiteral("ouverture impossible");
-        case QFileDevice::PermissionsError:
-            return QStringLiteral("accès refusé");
-        case QFileDevice::ResourceError:
-            return QStringLiteral("ressources du système épuisées (disque plein ?)");
-        case QFileDevice::AbortError:
-            return QStringLiteral("écriture abandonnée");
-        default:
-            return QStringLiteral("erreur du système de fichiers");
+    static const std::pair<QFileDevice::FileError, const char*> kByKind[] = {
+        {QFileDevice::ReadError, "erreur de lecture"},
+        {QFileDevice::WriteError, "erreur d'écriture"},
+        {QFileDevice::OpenError, "ouverture impossible"},
+        {QFileDevice::PermissionsError, "accès refusé"},
+        {QFileDevice::ResourceError, "ressources du système épuisées (disque plein ?)"},
+        {QFileDevice::AbortError, "écriture abandonnée"},
+    };
+    for (const auto& [kind, reason] : kByKind) {
+        if (file.error() == kind) {
+            return QString::fromUtf8(reason);
+        }
     }
+    return QStringLiteral("erreur du système de fichiers");
 }
 
 QString writeBytes(QIODevice& file, std::string_view bytes) {

@@ -6,14 +6,10 @@ set -u
 selenarc=$1
 source_dir=$2
 save_person=$(dirname "$selenarc")/tests/save_person
-failures=0
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-
-fail() {
-    echo "ÉCHEC : $*"
-    failures=$((failures + 1))
-}
+problems=()
+fail() { problems+=("$*"); }
 
 now=(--aujourdhui "06/12/2026 10h30")
 folder=$scratch/fiches
@@ -102,5 +98,8 @@ expect_data 2 "Table ss.txt, ligne 3 : entrée en Balance après Balance (attend
 expect_data 0 "" "fins de ligne CR seules" "sed -i 's/\r\$//' sl.txt && tr '\n' '\r' < sl.txt > cr && mv cr sl.txt"
 expect_data 0 "" "fins de ligne LF seules" "sed -i 's/\r\$//' so.txt su.txt sj.txt ss.txt"
 
-[ "$failures" -eq 0 ] && echo "robust_files : tout est correct"
-exit $((failures > 0))
+for problem in "${problems[@]}"; do
+    echo "ÉCHEC : $problem"
+done
+[ ${#problems[@]} -eq 0 ] && echo "robust_files : tout est correct"
+exit $((${#problems[@]} > 0))
