@@ -60,6 +60,24 @@ elapsed=$((($(date +%s%N) - start) / 1000000))
 grep -qxF "« $scratch/F#o.atl » n'est pas un fichier ordinaire (tube, périphérique ou prise), pas une fiche." \
     "$scratch/err" || fail "tube : message « $(cat "$scratch/err") »"
 
+# A damaged but readable person file is said, line by line, and computed; a binary one is refused.
+reference=$scratch/reference
+"$selenarc" --rapport --prenom Jean --nom Dupont --date 01/01/1950 "${now[@]}" > "$reference"
+mkdir -p "$scratch/lu"
+{
+    printf '\xEF\xBB\xBFDNA=01/01/1950\r\nHNA=12h00\r\nFUS=26\r\n'
+    for _ in $(seq 12); do printf 'E-D=\r\nE-N=\r\n'; done
+} > "$scratch/lu/Jean#Dupont.atl"
+"$selenarc" --rapport --fichier "$scratch/lu/Jean#Dupont.atl" "${now[@]}" > "$scratch/out" 2> "$scratch/err" ||
+    fail "fuseau 26 : statut $?"
+cmp -s "$scratch/out" "$reference" || fail "fuseau 26 : le rapport diffère de celui du fuseau 13"
+grep -qxF "ligne 3 : fuseau horaire « 26 » hors de 0 à 25, ignoré." "$scratch/err" || fail "fuseau 26 : « $(cat "$scratch/err") »"
+printf 'DNA=01/01/1950\r\n\x00\x01\x02\r\n' > "$scratch/lu/Jean#Dupont.atl"
+"$selenarc" --rapport --fichier "$scratch/lu/Jean#Dupont.atl" "${now[@]}" > "$scratch/out" 2> "$scratch/err"
+status=$?
+[ "$status" -eq 2 ] && [ ! -s "$scratch/out" ] || fail "fiche binaire : statut $status"
+grep -qxF "ligne 2 : octets binaires, ce n'est pas une fiche de personne." "$scratch/err" || fail "fiche binaire : « $(cat "$scratch/err") »"
+
 # A copy of the program beside a data folder (damaged by the commands given), run on the person of the worked example:
 # expect STATUS MESSAGE WHAT DAMAGE...
 program=$scratch/programme
@@ -77,10 +95,9 @@ expect_data() {
     if [ -n "$message" ]; then
         grep -qxF -- "$message" "$scratch/err" || fail "$what : message « $(cat "$scratch/err") » au lieu de « $message »"
     else
-        cmp -s "$scratch/out" "$scratch/reference" || fail "$what : le rapport diffère de celui des tables livrées"
+        cmp -s "$scratch/out" "$reference" || fail "$what : le rapport diffère de celui des tables livrées"
     fi
 }
-"$selenarc" --rapport --prenom Jean --nom Dupont --date 01/01/1950 "${now[@]}" > "$scratch/reference"
 data="$(realpath "$scratch")/programme/data"
 
 expect_data 2 "Le dossier de données « $data » est incomplet : il y manque « sl.txt »." \
