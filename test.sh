@@ -6,6 +6,9 @@ cd "$(dirname "$0")"
 source tools/setup.sh
 export QT_QPA_PLATFORM=offscreen
 
+echo "== Sommes de contrôle des données (data/SHA256SUMS)"
+(cd data && sha256sum --quiet --strict -c SHA256SUMS)
+
 mkdir -p build build-asan
 echo "== Construction (build/)"
 selenarc_build build

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/entry_validation.h"
+#include "app/system_reason.h"
 #include "interpretation/utf8.h"
 
 namespace selenarc {
@@ -17,6 +18,9 @@ namespace {
 
 constexpr char32_t kInvalid = kInvalidCodePoint;
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// The lines of a file written by the program: date, time, zone and twelve pairs.
+constexpr std::size_t kPersonFileLines = 3 + 2 * PersonRecord::kEventRows;
 
 // Windows-1252 bytes 0x80..0x9F; 0 where the code page defines nothing. Other bytes equal Latin-1.
 constexpr std::array<char32_t, 32> kWindows1252High = {
@@ -98,11 +102,17 @@ void appendFolded(std::string& out, char32_t c) {
     }
 }
 
-// A value stays on its own line: line breaks inside it become blanks.
+// Control bytes other than the tab never occur in a text file.
+bool isBinaryByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+}
+
+// A value stays on its own line, readable as text: line breaks and other control characters inside
+// it become blanks.
 std::string oneLine(const std::string& value) {
     std::string line = trimmed(value);
-    std::replace_if(
-        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(line.begin(), line.end(), isBinaryByte, ' ');
     return line;
 }
 
@@ -117,23 +127,55 @@ std::optional<int> timeZoneRowValue(const std::string& value) {
     return row <= 25 ? std::optional<int>(row) : std::nullopt;
 }
 
-// The lines of a text, split at CR LF, a lone CR or a lone LF.
-std::vector<std::string_view> splitLines(std::string_view text) {
+// The lines of a text, split at CR LF, a lone CR or a lone LF, and whether the last one has its
+// line break (a file that stops in the middle of a line has been cut).
+struct TextLines {
     std::vector<std::string_view> lines;
+    bool endsWithBreak = true;
+};
+
+TextLines splitLines(std::string_view text) {
+    TextLines split;
     std::size_t start = 0;
     while (start < text.size()) {
         const auto end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
+            split.lines.push_back(text.substr(start));
+            split.endsWithBreak = false;
             break;
         }
-        lines.push_back(text.substr(start, end - start));
+        split.lines.push_back(text.substr(start, end - start));
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
             ++start;
         }
     }
-    return lines;
+    return split;
+}
+
+// True when the bytes are valid UTF-8 holding at least one non-ASCII character: such a text is
+// practically never Windows-1252 ("MariÃ©e" read as Windows-1252 is "Mariée" written in UTF-8).
+bool isUtf8Text(std::string_view bytes) {
+    bool beyondAscii = false;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const char32_t c = nextCodePoint(bytes, pos);
+        if (c == kInvalid) {
+            return false;
+        }
+        beyondAscii = beyondAscii || c >= 0x80;
+    }
+    return beyondAscii;
+}
+
+// UTF-8 text with each malformed sequence replaced by U+FFFD.
+std::string validUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const char32_t c = nextCodePoint(bytes, pos);
+        appendUtf8(out, c == kInvalid ? kReplacement : c);
+    }
+    return out;
 }
 
 std::string lowerAscii(std::string_view text) {
@@ -141,31 +183,6 @@ std::string lowerAscii(std::string_view text) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     return lower;
-}
-
-// French wording of the usual file-system failures.
-std::string frenchReason(std::error_code error) {
-    static const std::pair<std::errc, const char*> kReasons[] = {
-        {std::errc::no_such_file_or_directory, "dossier ou fichier introuvable"},
-        {std::errc::permission_denied, "accès refusé"},
-        {std::errc::operation_not_permitted, "accès refusé"},
-        {std::errc::no_space_on_device, "disque plein"},
-        {std::errc::read_only_file_system, "support en lecture seule"},
-        {std::errc::not_a_directory, "un élément du chemin n'est pas un dossier"},
-        {std::errc::is_a_directory, "un dossier porte ce nom"},
-        {std::errc::filename_too_long, "nom de fichier trop long"},
-        {std::errc::io_error, "erreur d'entrée-sortie"},
-    };
-    for (const auto& [code, reason] : kReasons) {
-        if (error == code) {
-            return reason;
-        }
-    }
-    return error ? error.message() : "erreur d'écriture";
-}
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
 }
 
 std::string quoted(const std::filesystem::path& path) {
@@ -241,6 +258,31 @@ std::string displayNamePart(std::string_view part) {
     return shown;
 }
 
+bool fitsWindows1252(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t c = nextCodePoint(utf8, pos);
+        if (c == kInvalid || (toWindows1252(c) == '?' && c != U'?')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> charactersOutsideCodePage(std::string_view utf8) {
+    std::vector<std::string> found;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t c = nextCodePoint(utf8, pos);
+        if (c == kInvalid || (toWindows1252(c) == '?' && c != U'?')) {
+            std::string one;
+            appendUtf8(one, c == kInvalid ? kReplacement : c);
+            if (std::find(found.begin(), found.end(), one) == found.end()) {
+                found.push_back(one);
+            }
+        }
+    }
+    return found;
+}
+
 std::string encodePersonFile(const PersonRecord& person) {
     std::string text;
     const auto line = [&text](std::string_view key, const std::string& value) {
@@ -255,23 +297,71 @@ std::string encodePersonFile(const PersonRecord& person) {
         line("E-D=", oneLine(row.date));
         line("E-N=", oneLine(row.name));
     }
-    return utf8ToWindows1252(text);
+    // Windows-1252 when it holds every character and cannot be taken for UTF-8 when read back.
+    if (fitsWindows1252(text)) {
+        std::string bytes = utf8ToWindows1252(text);
+        if (!isUtf8Text(bytes)) {
+            return bytes;
+        }
+    }
+    return std::string(kUtf8ByteOrderMark) + validUtf8(text);
 }
 
 // Each line: its first four characters are the key (any case), the rest the value. "E-D=" moves to
 // the next person row (the first is row 0); "E-N=" names the current row. Lines shorter than a key,
-// unknown keys, an "E-N=" before any "E-D=", rows beyond the twelfth and a "FUS=" that is not a row
-// number 0..25 are ignored.
-void applyPersonFileContent(std::string_view windows1252Bytes, PersonRecord& person) {
-    const std::string text = windows1252ToUtf8(windows1252Bytes);
+// unknown keys and an "E-N=" before any "E-D=" are ignored, as the format allows. A "FUS=" that is no
+// row number 0..25, rows beyond the twelfth and a file that stops early are reported and otherwise
+// ignored (the row shown stays).
+PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& person) {
+    PersonFileReading reading;
+    const auto refuse = [&reading](std::string why) {
+        reading.readable = false;
+        reading.problems = {std::move(why)};
+        return reading;
+    };
+    const bool marked = bytes.starts_with(kUtf8ByteOrderMark);
+    if (marked) {
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    }
+    if (bytes.empty()) {
+        return refuse("le fichier est vide");
+    }
+    const TextLines lines = splitLines(bytes);
+    for (std::size_t i = 0; i < lines.lines.size(); ++i) {
+        if (std::any_of(lines.lines[i].begin(), lines.lines[i].end(), isBinaryByte)) {
+            return refuse("ligne " + std::to_string(i + 1) +
+                          " : octets binaires, ce n'est pas une fiche de personne");
+        }
+    }
+    const bool utf8 = marked || isUtf8Text(bytes);
+    const auto decoded = [utf8](std::string_view raw) {
+        return utf8 ? validUtf8(raw) : windows1252ToUtf8(raw);
+    };
+    const auto note = [&reading](std::size_t index, const std::string& what) {
+        reading.problems.push_back("ligne " + std::to_string(index + 1) + " : " + what);
+    };
+
+    std::size_t usable = lines.lines.size();
+    if (!lines.endsWithBreak) {
+        --usable;
+        note(usable, "le fichier s'arrête au milieu de cette ligne (fichier coupé) ; elle est ignorée");
+    }
+    const auto known = [](std::string_view key) {
+        return key == "dna=" || key == "hna=" || key == "fus=" || key == "e-d=" || key == "e-n=";
+    };
+    const auto keyOf = [](std::string_view line) {
+        return line.size() < 4 ? std::string() : lowerAscii(line.substr(0, 4));
+    };
+    if (std::none_of(lines.lines.begin(), lines.lines.end(),
+                     [&](std::string_view l) { return known(keyOf(l)); })) {
+        return refuse("aucune ligne DNA=, HNA=, FUS=, E-D= ou E-N= : ce n'est pas une fiche de personne");
+    }
     int row = -1;
     const auto rowValid = [&row] { return row >= 0 && row < PersonRecord::kEventRows; };
-    for (const std::string_view line : splitLines(text)) {
-        if (line.size() < 4) {
-            continue;
-        }
-        const std::string key = lowerAscii(line.substr(0, 4));
-        const std::string value(line.substr(4));
+    for (std::size_t i = 0; i < usable; ++i) {
+        const std::string_view line = lines.lines[i];
+        const std::string key = keyOf(line);
+        const std::string value = key.empty() ? std::string() : decoded(line.substr(4));
         if (key == "dna=") {
             person.Text1 = value;
         } else if (key == "hna=") {
@@ -279,10 +369,15 @@ void applyPersonFileContent(std::string_view windows1252Bytes, PersonRecord& per
         } else if (key == "fus=") {
             if (const auto zone = timeZoneRowValue(value)) {
                 person.timeZoneRow = *zone;
+            } else {
+                note(i, "fuseau horaire « " + value + " » hors de 0 à 25, ignoré");
             }
         } else if (key == "e-d=") {
             if (row < PersonRecord::kEventRows) {
                 ++row;
+                if (!rowValid()) {
+                    note(i, "plus de 12 lignes E-D= ; celle-ci et les suivantes sont ignorées");
+                }
             }
             if (rowValid()) {
                 person.events[row].date = value;
@@ -291,67 +386,60 @@ void applyPersonFileContent(std::string_view windows1252Bytes, PersonRecord& per
             person.events[row].name = value;
         }
     }
+    if (lines.endsWithBreak && usable < kPersonFileLines) {
+        note(usable - 1, "le fichier s'arrête après cette ligne, une fiche en compte " +
+                             std::to_string(kPersonFileLines) + " (fichier coupé ?)");
+    }
+    return reading;
 }
 
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes, std::string& error) {
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    bool created = false;  // never remove what another program put at the temporary's place
-    const auto fail = [&](std::error_code reason) {
-        if (created) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-        }
-        error = frenchReason(reason);
-        return false;
-    };
-    {
-        errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return fail(lastError());
-        }
-        created = true;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            return fail(lastError());
-        }
-        out.close();
-        if (out.fail()) {
-            return fail(lastError());
-        }
+std::string personFileProblemText(const std::filesystem::path& file, const PersonFileReading& reading) {
+    if (reading.problems.empty()) {
+        return {};
     }
-    std::error_code renamed;
-    std::filesystem::rename(temporary, target, renamed);
-    if (renamed) {
-        return fail(renamed);
+    std::string text = reading.readable ? "Le fichier " + quoted(file) + " est abîmé :"
+                                        : "Le fichier " + quoted(file) + " ne peut pas être ouvert :";
+    for (const std::string& problem : reading.problems) {
+        text += "\r\n" + problem + ".";
     }
-    return true;
+    return text;
 }
 
 std::optional<std::string> readPersonFileBytes(const std::filesystem::path& file, std::string& error) {
+    const auto cannotRead = [&](const std::string& reason) {
+        error = "Le fichier " + quoted(file) + " ne peut pas être lu : " + reason + ".";
+        return std::nullopt;
+    };
+    // The kind of the file first: a pipe or a device would block or never end, so only a regular
+    // file is ever opened.
     std::error_code status;
-    if (!std::filesystem::exists(file, status)) {
+    const auto kind = std::filesystem::status(file, status).type();
+    if (kind == std::filesystem::file_type::not_found) {
         error = "Le fichier " + quoted(file) + " est introuvable.";
         return std::nullopt;
     }
-    if (std::filesystem::is_directory(file, status)) {
+    if (status) {
+        return cannotRead(frenchSystemReason(status));
+    }
+    if (kind == std::filesystem::file_type::directory) {
         error = quoted(file) + " est un dossier, pas une fiche.";
+        return std::nullopt;
+    }
+    if (kind != std::filesystem::file_type::regular) {
+        error =
+            quoted(file) + " n'est pas un fichier ordinaire (tube, périphérique ou prise), pas une fiche.";
         return std::nullopt;
     }
     errno = 0;
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        error = "Le fichier " + quoted(file) + " ne peut pas être lu : " + frenchReason(lastError()) + ".";
-        return std::nullopt;
+        return cannotRead(frenchSystemReason(errno));
     }
     // Read one byte past the limit: the size may change between a size query and the reading.
     std::string bytes(kMaxPersonFileBytes + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
-        error = "Le fichier " + quoted(file) + " ne peut pas être lu : " + frenchReason(lastError()) + ".";
-        return std::nullopt;
+        return cannotRead(frenchSystemReason(errno));
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (bytes.size() > kMaxPersonFileBytes) {
@@ -361,25 +449,8 @@ std::optional<std::string> readPersonFileBytes(const std::filesystem::path& file
     return bytes;
 }
 
-bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const MessageSink& sink) {
-    if (!folder.usable) {
-        sink({"Enregistrement impossible : le dossier des fiches " + quoted(folder.path) +
-                  " n'a pas pu être créé.",
-              "Erreur", MessageIcon::Exclamation});
-        return false;
-    }
-    const auto target = folder.path / pathFromUtf8(personFileName(person));
-    std::string reason;
-    if (!writeFileAtomically(target, encodePersonFile(person), reason)) {
-        sink({"Le fichier " + quoted(target) + " n'a pas pu être enregistré : " + reason + ".", "Erreur",
-              MessageIcon::Exclamation});
-        return false;
-    }
-    sink({"Enregistrement effectué", "Enregistrement", MessageIcon::Information});
-    return true;
-}
-
-std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, std::string& error) {
+std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, std::string& error,
+                                           std::string* notes) {
     const auto parts = splitPersonFileName(pathToUtf8(file.filename()));
     if (!parts) {
         error = "Le nom du fichier " + quoted(file) + " doit avoir la forme Prénom#Nom.atl.";
@@ -394,7 +465,14 @@ std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, st
     person.Text2.clear();
     person.t_prenom = displayNamePart(parts->first);
     person.t_nom = displayNamePart(parts->last);
-    applyPersonFileContent(*bytes, person);
+    const PersonFileReading reading = applyPersonFileContent(*bytes, person);
+    if (!reading.readable) {
+        error = personFileProblemText(file, reading);
+        return std::nullopt;
+    }
+    if (notes) {
+        *notes = personFileProblemText(file, reading);
+    }
     return person;
 }
 

@@ -23,6 +23,8 @@ inline constexpr std::uintmax_t kMaxPersonFileBytes = 1024 * 1024;
 // --- Windows-1252 <-> UTF-8 ---
 // A character Windows-1252 cannot hold, or a malformed UTF-8 sequence, is written as "?".
 std::string utf8ToWindows1252(std::string_view utf8);
+// True when every character of the (valid) UTF-8 text has a Windows-1252 byte.
+bool fitsWindows1252(std::string_view utf8);
 // The five byte values Windows-1252 leaves undefined (81 8D 8F 90 9D) become U+FFFD.
 std::string windows1252ToUtf8(std::string_view bytes);
 
@@ -48,26 +50,43 @@ std::optional<PersonFileNameParts> splitPersonFileName(std::string_view fileName
 std::string displayNamePart(std::string_view part);
 
 // --- Content ---
-// The 27 lines, CR LF, in Windows-1252 bytes.
+// The 27 lines, CR LF. In Windows-1252 when every value fits that code page (the file of earlier
+// versions, byte for byte); otherwise in UTF-8 after a byte-order mark, so that nothing is lost.
 std::string encodePersonFile(const PersonRecord& person);
+
+// What reading a file's bytes found. `readable` false: the bytes are no person file (binary, empty,
+// no line of the format) and nothing was applied; `problems` then holds the one reason. Otherwise
+// the lines were applied and `problems` lists what was damaged, each naming its line
+// ("ligne 3 : ...").
+struct PersonFileReading {
+    bool readable = true;
+    std::vector<std::string> problems;
+};
+
 // Applies the lines of a file onto `person` (keys without regard to case; see the .cpp for the rules).
-// Names are left alone: they come from the file name.
-void applyPersonFileContent(std::string_view windows1252Bytes, PersonRecord& person);
+// A leading byte-order mark is skipped; text that is valid UTF-8 is read as UTF-8, any other as
+// Windows-1252. Names are left alone: they come from the file name.
+PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& person);
+
+// The message for the problems of `reading` in `file`: "Le fichier « ... » ..." with one line per
+// problem; "" when there is none.
+std::string personFileProblemText(const std::filesystem::path& file, const PersonFileReading& reading);
+
+// The characters of a name that a file name cannot keep because Windows-1252 cannot hold them
+// (Greek, Chinese, emoji, ...), each once, in order of appearance. Empty for every other name.
+std::vector<std::string> charactersOutsideCodePage(std::string_view utf8);
 
 // --- Disk ---
-// Writes `bytes` to a temporary file beside `target`, then renames it over `target` in one step.
-// On failure returns false with a French reason; `target` is then as it was.
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes, std::string& error);
-// The whole file, or nothing with a French message naming it (missing, unreadable, too large).
+// The whole file, or nothing with a French message naming it (missing, not a regular file (a folder,
+// a pipe, a device: never opened, so never waited on), unreadable, too large).
 std::optional<std::string> readPersonFileBytes(const std::filesystem::path& file, std::string& error);
 
-// "&Sauvegarder": writes the person's file into the data folder and reports the outcome through `sink`
-// ("Enregistrement effectué", or an "Erreur" naming the file and the reason). True when saved.
-bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const MessageSink& sink);
-
 // A person file outside the window (report command): names from the file name, then the lines applied
-// onto a cleared record (empty date and time, default time-zone row, empty rows).
-std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, std::string& error);
+// onto a cleared record (empty date and time, default time-zone row, empty rows). Nothing, with the
+// message in `error`, when the file cannot be read or is no person file; `notes` receives the message
+// about a damaged but readable file ("" when sound).
+std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, std::string& error,
+                                           std::string* notes = nullptr);
 
 // --- Listing ---
 struct PersonListEntry {

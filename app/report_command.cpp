@@ -106,11 +106,14 @@ int runReport(const ReportOptions& options, const std::filesystem::path& program
     PersonRecord person = options.person;
     if (!options.personFile.empty()) {
         // As if the "Ouvrir" window had opened it: names from the file name, fields from its lines.
-        std::string error;
-        const auto fromFile = readPersonFile(pathFromUtf8(options.personFile), error);
+        std::string error, notes;
+        const auto fromFile = readPersonFile(pathFromUtf8(options.personFile), error, &notes);
         if (!fromFile) {
             err << error << '\n';
             return kReportCheckFailed;
+        }
+        if (!notes.empty()) {
+            err << notes << '\n';  // a damaged but readable file: said, then computed as the window would
         }
         person = *fromFile;
     }

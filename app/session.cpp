@@ -2,11 +2,12 @@
 
 #include <utility>
 
+#include "app/program_folder.h"
 #include "charts/clearing.h"
 #include "charts/planet_dial.h"
+#include "cycles/birth_span.h"
 #include "sky/ephemeris_reader.h"
 #include "sky/natal_signs.h"
-#include "cycles/birth_span.h"
 
 namespace selenarc {
 
@@ -37,6 +38,9 @@ Session::~Session() = default;
 bool Session::loadTables(std::string& error) {
     if (tables_) {
         return true;
+    }
+    if (error = dataFolderProblem(programFolder_); !error.empty()) {
+        return false;
     }
     auto tables = loadEphemerisTables(programFolder_, error);
     if (!tables) {

@@ -7,7 +7,7 @@ namespace selenarc {
 
 // The computations never show a message themselves: they hand it to a sink that the
 // window turns into a message box and the tests or the report command collect.
-enum class MessageIcon { None, Exclamation, Information };
+enum class MessageIcon { None, Exclamation, Information, Question };
 
 struct Message {
     std::string text;   // UTF-8, line breaks as "\r\n"

@@ -1,7 +1,8 @@
 #include "sky/ephemeris_reader.h"
 
+#include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 #include "sky/sign_names.h"
 
@@ -84,22 +85,27 @@ std::optional<std::optional<std::chrono::minutes>> lineTime(std::string_view lin
     return std::optional<std::chrono::minutes>{std::chrono::hours{hour} + std::chrono::minutes{minute}};
 }
 
-std::string lineError(const std::string& fileName, int lineNumber, const char* what) {
-    return "Table " + fileName + ", ligne " + std::to_string(lineNumber) + " : " + what;
+std::string lineError(const std::string& fileName, int lineNumber, std::string_view what) {
+    return "Table " + fileName + ", ligne " + std::to_string(lineNumber) + " : " + std::string(what);
 }
 
-// Calls visit(line, lineNumber) for each non-blank line, CR LF or LF ended; stops at the first false.
+// Calls visit(line, lineNumber) for each non-blank line; CR LF, a lone LF and a lone CR all end a
+// line. Stops at the first false.
 template <typename Visit>
 bool forEachLine(std::string_view content, Visit visit) {
     int lineNumber = 0;
     while (!content.empty()) {
-        const size_t end = content.find('\n');
-        std::string_view line = content.substr(0, end);
-        content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+        // A plain scan: find_first_of with two characters is several times slower on these short lines.
+        const size_t end = static_cast<size_t>(
+            std::find_if(content.begin(), content.end(), [](char c) { return c == '\n' || c == '\r'; }) -
+            content.begin());
+        const std::string_view line = content.substr(0, end);
+        size_t next = std::min(end + 1, content.size());
+        if (end < content.size() && content[end] == '\r' && next < content.size() && content[next] == '\n') {
+            ++next;
         }
+        content.remove_prefix(next);
+        ++lineNumber;
         if (isBlank(line)) {
             continue;
         }
@@ -157,8 +163,12 @@ std::optional<LunationTable> parseLunationText(std::string_view content, const s
             error = lineError(fileName, lineNumber, "numéro de lunaison illisible");
             return false;
         }
-        if (!table.lines.empty() && *number < table.lines.back().number) {
-            error = lineError(fileName, lineNumber, "lunaison antérieure à celle de la ligne précédente");
+        if (!table.lines.empty() && *number != table.lines.back().number + 1) {
+            const int expected = table.lines.back().number + 1;
+            error = lineError(
+                fileName, lineNumber,
+                "lunaison " + std::to_string(*number) + " au lieu de " + std::to_string(expected) +
+                    (*number > expected ? " (il manque des lunaisons)" : " (numéro répété ou en recul)"));
             return false;
         }
         LunationLine entry{*number, {" ", " ", " ", " "}, lineNumber};
@@ -182,6 +192,37 @@ std::optional<LunationTable> parseLunationText(std::string_view content, const s
     return table;
 }
 
+std::string checkSignSequence(const IngressTable& table, SignMotion motion) {
+    // The decoded sign of an accepted line is "1".."12".
+    const auto number = [](const std::string& sign) {
+        return sign.size() == 1 ? sign[0] - '0' : 10 + sign[1] - '0';
+    };
+    const auto& lines = table.accepted;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const IngressLine& before = lines[i - 1];
+        const IngressLine& line = lines[i];
+        if (before.date == line.date && before.timeUT && line.timeUT && *line.timeUT <= *before.timeUT) {
+            return lineError(table.fileName, line.lineNumber,
+                             "heure antérieure à celle de la ligne précédente");
+        }
+        const int previous = number(before.sign);
+        const int sign = number(line.sign);
+        const bool forward = sign == previous % 12 + 1;
+        const bool back = sign == (previous + 10) % 12 + 1;
+        if (!forward && !(back && motion == SignMotion::ForwardOrBack)) {
+            const std::string expected = motion == SignMotion::ForwardOnly
+                                             ? SignName(static_cast<int16_t>(previous % 12 + 1))
+                                             : SignName(static_cast<int16_t>(previous % 12 + 1)) + " ou " +
+                                                   SignName(static_cast<int16_t>((previous + 10) % 12 + 1));
+            return lineError(table.fileName, line.lineNumber,
+                             "entrée en " + SignName(static_cast<int16_t>(sign)) + " après " +
+                                 SignName(static_cast<int16_t>(previous)) + " (attendu : " + expected +
+                                 ") ; une ligne manque ou est fausse");
+        }
+    }
+    return {};
+}
+
 namespace {
 
 std::optional<std::string> readFile(const std::filesystem::path& folder, const std::string& fileName,
@@ -195,7 +236,10 @@ std::optional<std::string> readFile(const std::filesystem::path& folder, const s
     std::ifstream in(path, std::ios::binary);
     std::string content;
     if (in) {
-        content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        // One block read (a character-by-character copy costs more than the parsing).
+        std::ostringstream whole;
+        whole << in.rdbuf();
+        content = std::move(whole).str();
     }
     if (!in.is_open() || in.bad()) {
         error = "Table " + fileName + " illisible";
@@ -204,14 +248,17 @@ std::optional<std::string> readFile(const std::filesystem::path& folder, const s
     return content;
 }
 
-bool loadIngress(const std::filesystem::path& folder, const std::string& fileName, IngressTable& table,
-                 std::string& error) {
+bool loadIngress(const std::filesystem::path& folder, const std::string& fileName, SignMotion motion,
+                 IngressTable& table, std::string& error) {
     const auto content = readFile(folder, fileName, error);
     if (!content) {
         return false;
     }
     auto parsed = parseIngressText(*content, fileName, error);
     if (!parsed) {
+        return false;
+    }
+    if (error = checkSignSequence(*parsed, motion); !error.empty()) {
         return false;
     }
     if (parsed->accepted.empty()) {
@@ -226,10 +273,10 @@ bool loadIngress(const std::filesystem::path& folder, const std::string& fileNam
 
 std::optional<EphemerisTables> loadEphemerisTables(const std::filesystem::path& folder, std::string& error) {
     EphemerisTables tables;
-    if (!loadIngress(folder, "so.txt", tables.sun, error) ||
-        !loadIngress(folder, "su.txt", tables.moon, error) ||
-        !loadIngress(folder, "sj.txt", tables.jupiter, error) ||
-        !loadIngress(folder, "ss.txt", tables.saturn, error)) {
+    if (!loadIngress(folder, "so.txt", SignMotion::ForwardOnly, tables.sun, error) ||
+        !loadIngress(folder, "su.txt", SignMotion::ForwardOnly, tables.moon, error) ||
+        !loadIngress(folder, "sj.txt", SignMotion::ForwardOrBack, tables.jupiter, error) ||
+        !loadIngress(folder, "ss.txt", SignMotion::ForwardOrBack, tables.saturn, error)) {
         return std::nullopt;
     }
     const auto content = readFile(folder, "sl.txt", error);

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 namespace selenarc {
 
@@ -13,8 +14,10 @@ std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-void showMessageBox(QWidget* parent, const Message& message) {
-    QMessageBox box(parent);
+namespace {
+
+// The box of a message: title, text with plain newlines, icon.
+void prepare(QMessageBox& box, const Message& message) {
     box.setWindowTitle(fromUtf8(message.title));
     // The texts carry Windows line breaks; a label wants plain newlines.
     box.setText(fromUtf8(message.text).replace("\r\n", "\n"));
@@ -25,12 +28,33 @@ void showMessageBox(QWidget* parent, const Message& message) {
         case MessageIcon::Information:
             box.setIcon(QMessageBox::Information);
             break;
+        case MessageIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
         case MessageIcon::None:
             box.setIcon(QMessageBox::NoIcon);
             break;
     }
+}
+
+}  // namespace
+
+void showMessageBox(QWidget* parent, const Message& message) {
+    QMessageBox box(parent);
+    prepare(box, message);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+bool askYesNo(QWidget* parent, const Message& question) {
+    QMessageBox box(parent);
+    prepare(box, question);
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 MessageSink messageBoxSink(QWidget* parent) {

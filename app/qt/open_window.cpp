@@ -67,35 +67,46 @@ void OpenWindow::ouvrir() {
     }
     opening_ = true;
     hide();
-    target_.effacer();
     const auto selected = List1_->selectedItems();
-    if (!selected.isEmpty()) {
-        const int row = List1_->row(selected.front());
-        if (row >= 0 && static_cast<std::size_t>(row) < entries_.size() && load(entries_[row])) {
-            target_.lancer();
-        }
+    const int row = selected.isEmpty() ? -1 : List1_->row(selected.front());
+    if (row < 0 || static_cast<std::size_t>(row) >= entries_.size()) {
+        target_.effacer();
+    } else if (const auto bytes = read(entries_[row])) {
+        target_.effacer();
+        const auto parts = splitPersonFileName(entries_[row].fileName);
+        PersonRecord person = target_.person();
+        person.t_prenom = displayNamePart(parts->first);
+        person.t_nom = displayNamePart(parts->last);
+        applyPersonFileContent(*bytes, person);
+        target_.setPerson(person);
+        target_.lancer();
     }
     close();
 }
 
-// Fills the main window from the entry's file; on a failure only the message is shown.
-bool OpenWindow::load(const PersonListEntry& entry) {
+std::optional<std::string> OpenWindow::read(const PersonListEntry& entry) {
+    const auto file = folder_.path / pathFromUtf8(entry.fileName);
+    if (!splitPersonFileName(entry.fileName)) {
+        return std::nullopt;
+    }
     std::string error;
-    const auto bytes = readPersonFileBytes(folder_.path / pathFromUtf8(entry.fileName), error);
+    auto bytes = readPersonFileBytes(file, error);
     if (!bytes) {
         sink_({error, "Erreur", MessageIcon::Exclamation});
-        return false;
+        return std::nullopt;
     }
-    const auto parts = splitPersonFileName(entry.fileName);
-    if (!parts) {
-        return false;
+    PersonRecord scratch;
+    const PersonFileReading reading = applyPersonFileContent(*bytes, scratch);
+    if (const std::string problems = personFileProblemText(file, reading); !problems.empty()) {
+        sink_({problems, "Erreur", MessageIcon::Exclamation});
     }
-    PersonRecord person = target_.person();
-    person.t_prenom = displayNamePart(parts->first);
-    person.t_nom = displayNamePart(parts->last);
-    applyPersonFileContent(*bytes, person);
-    target_.setPerson(person);
-    return true;
+    if (!reading.readable) {
+        return std::nullopt;
+    }
+    if (target_.opened) {
+        target_.opened(file, *bytes);
+    }
+    return bytes;
 }
 
 void OpenWindow::abandonner() {

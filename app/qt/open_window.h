@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "app/data_folder.h"
@@ -17,6 +20,8 @@ struct OpenTarget {
     std::function<PersonRecord()> person;                // the entry fields as they are now
     std::function<void(const PersonRecord&)> setPerson;  // fills the entry fields
     std::function<void()> lancer;                        // run sequence, then the persons/events
+    // The file just opened and its bytes (a later save replaces it without asking).
+    std::function<void(const std::filesystem::path&, const std::string&)> opened;
 };
 
 // The "Ouvrir" window: the saved persons, listed once when the window is created. One instance,
@@ -29,14 +34,17 @@ class OpenWindow : public QWidget {
     static OpenWindow* existing();
 
     // "Ouvrir" (and a double-click on a line): clears the main window, loads the selected person,
-    // reruns everything, closes this window.
+    // reruns everything, closes this window. A file that cannot be read or is no person file is only
+    // reported: the main window stays as it was.
     void ouvrir();
     // "Abandonner": closes this window, nothing else.
     void abandonner();
 
   private:
     OpenWindow(const DataFolder& folder, OpenTarget target, MessageSink sink);
-    bool load(const PersonListEntry& entry);
+    // The bytes of the entry's file when it is a person file; nothing after a message otherwise.
+    // Problems of a damaged but readable file are shown too.
+    std::optional<std::string> read(const PersonListEntry& entry);
 
     DataFolder folder_;
     OpenTarget target_;

@@ -7,6 +7,7 @@
 #include "app/person_file.h"
 #include "app/qt/main_window.h"
 #include "app/qt/message_box.h"
+#include "app/qt/safe_file_write.h"
 
 namespace selenarc {
 
@@ -19,7 +20,29 @@ std::string dataFolderBase() {
 #endif
 }
 
-OpenTarget openTargetFor(MainWindow& window) {
+std::string replacePersonFile(const std::filesystem::path& target, std::string_view bytes,
+                              const std::function<bool()>& unchanged, const std::function<void()>& midway) {
+    const QString reason = writeFileAtomically(
+        fromUtf8(pathToUtf8(target)),
+        [&](QIODevice& file) {
+            const std::size_t half = midway ? bytes.size() / 2 : bytes.size();
+            QString failed = writeBytes(file, bytes.substr(0, half));
+            if (failed.isEmpty() && midway) {
+                midway();
+                failed = writeBytes(file, bytes.substr(half));
+            }
+            return failed;
+        },
+        [&unchanged] {
+            return unchanged() ? QString()
+                               : QStringLiteral(
+                                     "le fichier a changé pendant l'écriture (un autre enregistrement ?) ; "
+                                     "il n'a pas été remplacé.");
+        });
+    return toUtf8(reason);
+}
+
+OpenTarget openTargetFor(MainWindow& window, std::shared_ptr<PersonFileSaving> saving) {
     QPointer<MainWindow> main(&window);
     return {
         [main] {
@@ -38,21 +61,35 @@ OpenTarget openTargetFor(MainWindow& window) {
                 main->lancer();
             }
         },
+        [saving](const std::filesystem::path& file, const std::string& bytes) {
+            if (saving) {
+                saving->opened(file, bytes);
+            }
+        },
     };
 }
 
-void connectPersonFileMenus(MainWindow& window, const DataFolder& folder, MessageSink sink) {
+void connectPersonFileMenus(MainWindow& window, const DataFolder& folder, MessageSink sink, AskQuestion ask) {
     if (!sink) {
         sink = messageBoxSink(&window);
     }
+    auto saving = std::make_shared<PersonFileSaving>();
+    saving->replaceFile = [](const std::filesystem::path& target, std::string_view bytes,
+                             const std::function<bool()>& unchanged) {
+        return replacePersonFile(target, bytes, unchanged);
+    };
+    QPointer<MainWindow> main(&window);
+    saving->ask =
+        ask ? std::move(ask) : [main](const Message& question) { return askYesNo(main.data(), question); };
     if (auto* open = window.findChild<QAction*>("m_ouvrir")) {
-        QObject::connect(open, &QAction::triggered, &window, [&window, folder, sink] {
-            OpenWindow::showOpen(folder, openTargetFor(window), sink);
+        QObject::connect(open, &QAction::triggered, &window, [&window, folder, sink, saving] {
+            OpenWindow::showOpen(folder, openTargetFor(window, saving), sink);
         });
     }
     if (auto* save = window.findChild<QAction*>("m_sauce")) {
-        QObject::connect(save, &QAction::triggered, &window,
-                         [&window, folder, sink] { savePersonFile(window.person(), folder, sink); });
+        QObject::connect(save, &QAction::triggered, &window, [&window, folder, sink, saving] {
+            savePersonFile(window.person(), folder, sink, *saving);
+        });
     }
 }
 

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <utility>
+
+#include "app/system_reason.h"
 
 namespace selenarc {
 
@@ -20,12 +23,57 @@ QString openFailureReason(const QString& fileName, const QSaveFile& file) {
         return QStringLiteral("écriture interdite dans le dossier « %1 ».")
             .arg(QDir::toNativeSeparators(folder.filePath()));
     }
-    return QStringLiteral("création impossible (%1).").arg(file.errorString());
+    if (target.exists() && !target.isWritable()) {
+        return QStringLiteral("le fichier existant est protégé en écriture.");
+    }
+    return QStringLiteral("création impossible (%1).").arg(frenchFileError(file));
 }
 
 }  // namespace
 
-QString writeFileAtomically(const QString& fileName, const std::function<QString(QIODevice&)>& fill) {
+QString frenchFileError(const QFileDevice& file) {
+    // Qt words a system failure with qt_error_string(errno): find the code whose wording it holds
+    // (the longest, as "No such device" is part of "No such device or address").
+    const QString text = file.errorString();
+    int code = 0;
+    qsizetype matched = 0;
+    for (int candidate = 1; candidate < 256; ++candidate) {
+        const QString wording = qt_error_string(candidate);
+        if (wording.size() > matched && text.contains(wording)) {
+            code = candidate;
+            matched = wording.size();
+        }
+    }
+    if (code != 0) {
+        return QString::fromStdString(frenchSystemReason(code));
+    }
+    static const std::pair<QFileDevice::FileError, const char*> kByKind[] = {
+        {QFileDevice::ReadError, "erreur de lecture"},
+        {QFileDevice::WriteError, "erreur d'écriture"},
+        {QFileDevice::OpenError, "ouverture impossible"},
+        {QFileDevice::PermissionsError, "accès refusé"},
+        {QFileDevice::ResourceError, "ressources du système épuisées (disque plein ?)"},
+        {QFileDevice::AbortError, "écriture abandonnée"},
+    };
+    for (const auto& [kind, reason] : kByKind) {
+        if (file.error() == kind) {
+            return QString::fromUtf8(reason);
+        }
+    }
+    return QStringLiteral("erreur du système de fichiers");
+}
+
+QString writeBytes(QIODevice& file, std::string_view bytes) {
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())) {
+        return {};
+    }
+    const auto* onDisk = qobject_cast<QFileDevice*>(&file);
+    return QStringLiteral("l'écriture a échoué (%1).")
+        .arg(onDisk ? frenchFileError(*onDisk) : QStringLiteral("erreur d'écriture"));
+}
+
+QString writeFileAtomically(const QString& fileName, const std::function<QString(QIODevice&)>& fill,
+                            const std::function<QString()>& beforeReplace) {
     if (fileName.isEmpty()) {
         return QStringLiteral("aucun nom de fichier.");
     }
@@ -36,13 +84,20 @@ QString writeFileAtomically(const QString& fileName, const std::function<QString
     if (!file.open(QIODevice::WriteOnly)) {
         return openFailureReason(fileName, file);
     }
-    const QString reason = fill(file);
+    QString reason = fill(file);
+    if (reason.isEmpty() && !file.flush()) {
+        reason = QStringLiteral("l'écriture a échoué (%1).").arg(frenchFileError(file));
+    }
+    if (reason.isEmpty() && beforeReplace) {
+        reason = beforeReplace();
+    }
     if (!reason.isEmpty()) {
         file.cancelWriting();
         return reason;
     }
+    // commit() flushes the temporary file to disk before renaming it.
     if (!file.commit()) {
-        return QStringLiteral("l'enregistrement a échoué (%1).").arg(file.errorString());
+        return QStringLiteral("l'enregistrement a échoué (%1).").arg(frenchFileError(file));
     }
     return {};
 }

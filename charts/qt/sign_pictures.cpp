@@ -11,10 +11,6 @@
 
 namespace selenarc {
 
-static constexpr std::array<const char*, SignPictures::kSigns> kFileStems{
-    "belier",  "taureau",  "gemeaux",    "cancer",     "lion",    "vierge",
-    "balance", "scorpion", "sagittaire", "capricorne", "verseau", "poissons"};
-
 SignPictures::SignPictures(const QString& folder) {
     const QDir dir(folder);
     for (int sign = 1; sign <= kSigns; ++sign) {
@@ -51,10 +47,8 @@ void SignPictures::paint(QPainter& painter, int sign, const QRectF& target) cons
 }
 
 QString SignPictures::fileName(int sign) {
-    if (sign < 1 || sign > kSigns) {
-        return {};
-    }
-    return QStringLiteral("%1_%2.svg").arg(sign, 2, 10, QLatin1Char('0')).arg(kFileStems[sign - 1]);
+    const std::filesystem::path file(signPictureFile(sign));
+    return QString::fromStdString(file.filename().string());
 }
 
 const SignPictures& SignPictures::shared() {

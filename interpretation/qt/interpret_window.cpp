@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "app/qt/safe_file_write.h"
 #include "charts/twips.h"
 #include "interpretation/qt/text_printing.h"
 
@@ -233,7 +234,7 @@ void InterpretWindow::exportPdf() {
 QString InterpretWindow::writePdf(const QString& fileName) const {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+        return frenchFileError(file);
     }
     bool printed = false;
     {
@@ -248,7 +249,7 @@ QString InterpretWindow::writePdf(const QString& fileName) const {
         return QStringLiteral("la mise en page du document a échoué.");
     }
     if (!file.commit()) {
-        return file.errorString();
+        return frenchFileError(file);
     }
     return {};
 }

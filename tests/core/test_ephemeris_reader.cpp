@@ -37,8 +37,8 @@ QString describe(const LunationTable& table) {
 class EphemerisReaderTest : public QObject {
     Q_OBJECT
   private slots:
-    // su.txt, or sl.txt for rows named "sl ...", among good tables (none when null): the Moon's lines or
-    // the lunations as read, or the error without its "Table <file>, " before "ligne".
+    // su.txt, or sl.txt / sj.txt for rows named "sl ..." / "sj ...", among good tables (none when null): the
+    // Moon's lines or the lunations as read, or the error without its "Table <file>, " before "ligne".
     void lines_data() {
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("expected");
@@ -50,8 +50,32 @@ class EphemerisReaderTest : public QObject {
             << u"21/03/1950D1\r\n01/01/1900X5\r\n22/03/1950r2\r\n21/03/1950\r\n23/03/1950D2"_s
             << "21/03/1950:1, 23/03/1950:2";
         QTest::newRow("same date, first and last minute, comment")
-            << u"20/03/2000D1 00:00\r\n20/03/2000RC 23:59\r\n21/03/2000D1 entrée"_s
-            << "20/03/2000 00h00:1, 20/03/2000 23h59:12, 21/03/2000:1";
+            << u"20/03/2000D1 00:00\r\n20/03/2000R2 23:59\r\n21/03/2000D3 entrée"_s
+            << "20/03/2000 00h00:1, 20/03/2000 23h59:2, 21/03/2000:3";
+        QTest::newRow("CR only") << u"21/03/1950D1\r20/04/1950R2\r\r21/05/1950D3"_s
+                                 << "21/03/1950:1, 20/04/1950:2, 21/05/1950:3";
+        QTest::newRow("Moon skips a sign (a line missing)")
+            << u"21/03/1950D1\r\n20/04/1950D3"_s
+            << "ligne 2 : entrée en Gémeaux après Bélier (attendu : Taureau) ; une ligne manque ou est "
+               "fausse";
+        QTest::newRow("Moon going back") << u"21/03/1950D2\r\n23/03/1950D1"_s
+                                         << "ligne 2 : entrée en Bélier après Taureau (attendu : Gémeaux) ; "
+                                            "une ligne manque ou est fausse";
+        QTest::newRow("Poisson to Bélier")
+            << u"21/03/1950DC\r\n23/03/1950D1"_s << "21/03/1950:12, 23/03/1950:1";
+        QTest::newRow("same day, earlier time")
+            << u"21/03/1950D1 10:00\r\n21/03/1950D2 09:59"_s
+            << "ligne 2 : heure antérieure à celle de la ligne précédente";
+        QTest::newRow("sj back and forth")
+            << u"01/01/1950D5\r\n01/06/1950R4\r\n01/12/1950D5\r\n01/06/1951D6"_s
+            << "01/01/1950:5, 01/06/1950:4, 01/12/1950:5, 01/06/1951:6";
+        QTest::newRow("sj two signs at once") << u"01/01/1950D5\r\n01/06/1950D7"_s
+                                              << "ligne 2 : entrée en Balance après Lion (attendu : Vierge "
+                                                 "ou Cancer) ; une ligne manque ou est fausse";
+        QTest::newRow("sj same sign twice")
+            << u"01/01/1950D5\r\n01/06/1950R5"_s
+            << "ligne 2 : entrée en Lion après Lion (attendu : Vierge ou Cancer) ; "
+               "une ligne manque ou est fausse";
         QTest::newRow("leading blank") << u"21/03/1950D1\r\n 21/03/1950D2"_s << "ligne 2 : date illisible";
         QTest::newRow("31 April") << u"31/04/1950D1"_s << "ligne 1 : date illisible";
         QTest::newRow("ignored code needs a date") << u"21/03/19x0X1"_s << "ligne 1 : date illisible";
@@ -62,17 +86,25 @@ class EphemerisReaderTest : public QObject {
                                          << "ligne 2 : date antérieure à celle de la ligne précédente";
         QTest::newRow("missing") << QString() << "Table su.txt introuvable";
         QTest::newRow("only ignored lines") << u"01/01/1950X1"_s << "Table su.txt : aucune entrée de signe";
-        QTest::newRow("sl padding, minus sign, blanks, repeat kept, tail ignored")
-            << u"-999 7B25\r\n 618 9 47 pleine lune\r\n0618 91"_s << "-999:7B25, 618:9 47, 618:91  ";
+        QTest::newRow("sl padding, blanks, tail ignored")
+            << u" 617 7B25\r\n0618 9 47 pleine lune\r\n 619 91"_s << "617:7B25, 618:9 47, 619:91  ";
+        QTest::newRow("sl minus sign") << u"-999 7B25\n-998 8C36"_s << "-999:7B25, -998:8C36";
         QTest::newRow("sl leading blank shifts the number: 61")
-            << u" 618 9147\r\n  619 9147"_s << "ligne 2 : lunaison antérieure à celle de la ligne précédente";
+            << u" 618 9147\r\n  619 9147"_s
+            << "ligne 2 : lunaison 61 au lieu de 619 (numéro répété ou en recul)";
+        QTest::newRow("sl a line missing")
+            << u" 617 9147\r\n 619 9147"_s
+            << "ligne 2 : lunaison 619 au lieu de 618 (il manque des lunaisons)";
+        QTest::newRow("sl repeat") << u" 617 9147\r\n 617 9147"_s
+                                   << "ligne 2 : lunaison 617 au lieu de 618 (numéro répété ou en recul)";
         QTest::newRow("sl letters") << u"6l8 9147"_s << "ligne 1 : numéro de lunaison illisible";
         QTest::newRow("sl blank") << u"\r\n"_s << "Table sl.txt : aucune lunaison";
     }
     void lines() {
         QFETCH(QString, content);
         QFETCH(QString, expected);
-        const QString file = QByteArray(QTest::currentDataTag()).startsWith("sl ") ? "sl.txt" : "su.txt";
+        const QByteArray tag = QTest::currentDataTag();
+        const QString file = tag.startsWith("sl ") ? "sl.txt" : tag.startsWith("sj ") ? "sj.txt" : "su.txt";
         QTemporaryDir folder;
         for (const QString name : {"so.txt", "su.txt", "sj.txt", "ss.txt", "sl.txt"}) {
             const QString text = name == file ? content : name == "sl.txt" ? " 618 9147" : "01/01/1950D1";
@@ -84,6 +116,7 @@ class EphemerisReaderTest : public QObject {
         const auto t = loadEphemerisTables(folder.path().toStdString(), error);
         QCOMPARE(!t                 ? QString::fromStdString(error).section(", ", -1)
                  : file == "sl.txt" ? describe(t->lunations)
+                 : file == "sj.txt" ? describe(t->jupiter)
                                     : describe(t->moon),
                  expected);
     }

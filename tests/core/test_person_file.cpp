@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "app/person_file.h"
+#include "app/person_file_save.h"
 
 using namespace selenarc;
 namespace fs = std::filesystem;
@@ -43,7 +44,7 @@ class PersonFileTest : public QObject {
             "02/02/1960|08h15|25|x|y||");
         add("read: bad zones ignored", "FUS=26\nFUS=abc\nFUS=99999999999999999999\nFUS=-1\n", "||7||||");
         add("read: short lines, name before date", "DN\r\nE-\r\n\r\nE-N=lost\r\nE-D=a\r\n", "||7|a|||");
-        add("read: LF only, untrimmed, no final break", "DNA= 1/1 \nE-D=d\nE-N=a=b", " 1/1 ||7|d|a=b||");
+        add("read: LF only, untrimmed, cut last line dropped", "DNA= 1/1 \nE-D=d\nE-N=a=b", " 1/1 ||7|d|||");
         add("read: windows-1252 value", "E-D=\r\nE-N=H\xE9l\xE8ne \x80\x81\r\n", "||7||Hélène €\uFFFD||");
         add("read: rows beyond the twelfth", QByteArray("E-D=d\r\nE-N=n\r\n").repeated(12) + "E-D=x\r\nE-N=y",
             "||7|d|n|d|n");
@@ -65,9 +66,9 @@ class PersonFileTest : public QObject {
         QCOMPARE(QByteArray::fromStdString(got.at(routine)), expected);
     }
 
-    // The default record with its last row filled: values trimmed, in Windows-1252, a line break inside
-    // a name kept on its line.
-    void encoding() {
+    // The default record with its last row filled: values trimmed, in Windows-1252 as before, a line
+    // break inside a name kept on its line.
+    void windows1252File() {
         PersonRecord person;
         person.events[11] = {" 05/06/2000 ", " Zoë\r\nx "};
         QCOMPARE(QByteArray::fromStdString(encodePersonFile(person)),
@@ -75,41 +76,162 @@ class PersonFileTest : public QObject {
                      "E-D=05/06/2000\r\nE-N=Zo\xEB  x\r\n");
     }
 
-    // Saving replaces the earlier file of the same names, which then reads back whole. A failure is one
-    // "Erreur" naming the file, and leaves the earlier file byte for byte and no temporary file.
+    // Names a file name cannot keep are refused; values beyond Windows-1252 make a UTF-8 file (after a
+    // byte-order mark) that reads back exactly; every other file stays in Windows-1252.
+    void encoding_data() {
+        QTest::addColumn<QByteArray>("name");   // of row 0
+        QTest::addColumn<QByteArray>("start");  // the file's first bytes ("" for the Windows-1252 header)
+        add("euro and ligature stay in Windows-1252", "€ Œuvre", "");
+        add("Greek", "Σωκράτης", "\xEF\xBB\xBF");
+        add("Chinese", "山田", "\xEF\xBB\xBF");
+        add("emoji", "Léa 😀", "\xEF\xBB\xBF");
+        add("Windows-1252 bytes that would read as UTF-8", "MariÃ©e", "\xEF\xBB\xBF");
+    }
+    void encoding() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, start);
+        PersonRecord person;
+        person.events[0] = {"01/02/2003", name.toStdString()};
+        const std::string bytes = encodePersonFile(person);
+        QVERIFY(QByteArray::fromStdString(bytes).startsWith(start.isEmpty() ? "DNA=01/01/1950" : start));
+        PersonRecord back;
+        const PersonFileReading reading = applyPersonFileContent(bytes, back);
+        QVERIFY(reading.readable && reading.problems.empty());
+        QCOMPARE(QByteArray::fromStdString(back.events[0].name), name);
+    }
+
+    // What a damaged or foreign file gives: "value of Text1|name of row 0|zone|problems" when it is read,
+    // "refused: problem" when it is no person file.
+    void damagedFiles_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("expected");
+        const QByteArray whole = QByteArray::fromStdString(encodePersonFile(PersonRecord{}));
+        const QByteArray named = QByteArray(whole).replace("E-N=\r\n",
+                                                           "E-N=Mari\xC3\xA9"
+                                                           "e\r\n");
+        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + whole << "01/01/1950||13|";
+        QTest::newRow("UTF-8 text") << named << "01/01/1950|Mariée|13|";
+        QTest::newRow("Windows-1252 text") << QByteArray(whole).replace("E-N=\r\n",
+                                                                        "E-N=Mari\xE9"
+                                                                        "e\r\n")
+                                           << "01/01/1950|Mariée|13|";
+        QTest::newRow("zone 26") << QByteArray(whole).replace("FUS=13", "FUS=26")
+                                 << "01/01/1950||7|ligne 3 : fuseau horaire « 26 » hors de 0 à 25, ignoré";
+        QTest::newRow("cut in a line")
+            << whole.left(60) << "01/01/1950||13|ligne 8 : le fichier s'arrête au milieu de cette ligne";
+        QTest::newRow("cut at a line end")
+            << whole.left(35) << "01/01/1950||13|ligne 3 : le fichier s'arrête après";
+        QTest::newRow("thirteen rows") << whole + "E-D=x\r\nE-N=y\r\n"
+                                       << "01/01/1950||13|ligne 28 : plus de 12";
+        QTest::newRow("binary") << "DNA=01/01/1950\r\n\x7F"
+                                   "ELF\x02\x01" +
+                                       whole
+                                << "refused: ligne 2 : octets binaires";
+        QTest::newRow("nul byte") << QByteArray(whole).replace("HNA=", QByteArray("H\0A=", 4))
+                                  << "refused: ligne 2 : octets binaires";
+        QTest::newRow("empty") << QByteArray() << "refused: le fichier est vide";
+        QTest::newRow("byte-order mark only") << QByteArray("\xEF\xBB\xBF") << "refused: le fichier est vide";
+        QTest::newRow("another text") << QByteArray("Bonjour\r\n") << "refused: aucune ligne DNA=";
+    }
+    void damagedFiles() {
+        QFETCH(QByteArray, input);
+        QFETCH(QString, expected);
+        PersonRecord p{"", "", "", "", 7, {}};
+        const PersonFileReading reading = applyPersonFileContent(input.toStdString(), p);
+        const QString problem =
+            reading.problems.empty() ? QString() : QString::fromStdString(reading.problems[0]);
+        const QString got = reading.readable ? QString::fromStdString(p.Text1 + "|" + p.events[0].name + "|" +
+                                                                      std::to_string(p.timeZoneRow) + "|") +
+                                                   problem
+                                             : "refused: " + problem;
+        QVERIFY2(got.startsWith(expected), qPrintable(got));
+        QCOMPARE(reading.problems.size(), std::size_t(expected.endsWith('|') ? 0 : 1));
+        const std::string message = personFileProblemText("F#o.atl", reading);
+        QVERIFY(expected.endsWith('|') || (message.starts_with("Le fichier « F#o.atl » ") &&
+                                           message.find(problem.toStdString()) != std::string::npos));
+    }
+
+    // "&Sauvegarder" over what lies at the file's place (the row's start): the question asked, whether
+    // it saved, the message, and what the file holds afterwards.
     void save_data() {
-        QTest::addColumn<QString>("obstacle");  // a folder put in the way, or an unusable data folder
+        QTest::addColumn<int>("questions");
         QTest::addColumn<bool>("saved");
-        QTest::addColumn<QString>("mentioned");
-        QTest::newRow("replaces the earlier file") << "" << true << "Enregistrement effectué";
-        QTest::newRow("temporary place taken")
-            << "Jean_Pierre#Dupont.atl.tmp" << false << "Jean_Pierre#Dupont.atl";
-        QTest::newRow("folder where the file goes")
-            << "Jean_Pierre#Dupont.atl" << false << "Jean_Pierre#Dupont.atl";
-        QTest::newRow("no data folder at start-up") << "unusable" << false << "n'a pas pu être créé";
+        QTest::addColumn<QString>("mentioned");  // in the one message; "" for none
+        QTest::newRow("nothing there") << 0 << true << "Enregistrement effectué";
+        QTest::newRow("same birth date") << 0 << true << "Enregistrement effectué";
+        QTest::newRow("other birth date, yes") << 1 << true << "Enregistrement effectué";
+        QTest::newRow("other birth date, no") << 1 << false << "";
+        QTest::newRow("own file, other birth date") << 0 << true << "Enregistrement effectué";
+        QTest::newRow("own file changed since, no") << 1 << false << "";
+        QTest::newRow("link") << 0 << false << "est un lien symbolique";
+        QTest::newRow("folder") << 0 << false << "n'est pas un fichier ordinaire";
+        QTest::newRow("changed during the write") << 0 << false << "a changé pendant l'écriture";
+        QTest::newRow("replaced after the write") << 0 << false << "remplacé par un autre enregistrement";
+        QTest::newRow("Greek first name") << 0 << false
+                                          << "le prénom « Jean Σω » contient des caractères "
+                                             "qu'un nom de fiche ne peut pas garder : « Σ », « ω »";
+        QTest::newRow("no data folder") << 0 << false << "n'a pas pu être créé";
     }
     void save() {
-        QFETCH(QString, obstacle);
+        QFETCH(int, questions);
         QFETCH(bool, saved);
         QFETCH(QString, mentioned);
+        const QString row = QTest::currentDataTag();
         const fs::path target = root_ / "Jean_Pierre#Dupont.atl";
-        fs::create_directory(root_ / obstacle.toStdString());
-        writeBytes(target, "DNA=\r\n");
-        PersonRecord person{" Jean Pierre ", "Dupont", "29/02/1952", "12h00", 25, {}};
+        PersonRecord person{"Jean Pierre", "Dupont", "29/02/1952", "12h00", 25, {}};
+        PersonRecord other = person;
+        const bool sameDate =
+            row.startsWith("same") || row.startsWith("changed") || row.startsWith("replaced");
+        other.Text1 = sameDate ? "29/02/1952" : "01/01/1950";
+        other.events[0].name = "Autre";
+        const std::string before = row == "nothing there" ? "" : encodePersonFile(other);
+        if (row == "link") {
+            writeBytes(root_ / "elsewhere", before);
+            fs::create_symlink(root_ / "elsewhere", target);
+        } else if (row == "folder") {
+            fs::create_directory(target);
+        } else if (!before.empty()) {
+            writeBytes(target, before);
+        }
+        if (row.startsWith("Greek")) {
+            person.t_prenom = "Jean Σω";
+        }
+        int asked = 0;
+        PersonFileSaving saving;
+        saving.ask = [&](const Message& m) {
+            ++asked;
+            return m.text.find("Remplacer") != std::string::npos && row.endsWith("yes");
+        };
+        if (row.startsWith("own file")) {
+            saving.opened(target, row.contains("changed") ? std::string("DNA=\r\n") : before);
+        }
+        saving.replaceFile = [&](const fs::path& file, std::string_view bytes,
+                                 const std::function<bool()>& unchanged) {
+            if (row.startsWith("changed")) {
+                writeBytes(file, "DNA=\r\n");
+            }
+            if (!unchanged()) {
+                return std::string("le fichier a changé pendant l'écriture");
+            }
+            writeBytes(file, row.startsWith("replaced") ? std::string_view("DNA=\r\n") : bytes);
+            return std::string();
+        };
         std::vector<Message> log;
-        const DataFolder folder{root_, obstacle != "unusable"};
-        QCOMPARE(savePersonFile(person, folder, [&log](const Message& m) { log.push_back(m); }), saved);
-        QCOMPARE(log.size(), 1u);
-        QCOMPARE(QString::fromStdString(log[0].title), saved ? "Enregistrement" : "Erreur");
-        QVERIFY2(QString::fromStdString(log[0].text).contains(mentioned), log[0].text.c_str());
-        QCOMPARE(log[0].icon, saved ? MessageIcon::Information : MessageIcon::Exclamation);
-        QVERIFY(fs::is_directory(target) ||
-                bytesOf(target) == (saved ? encodePersonFile(person) : "DNA=\r\n"));
-        QCOMPARE(fs::exists(root_ / "Jean_Pierre#Dupont.atl.tmp"), obstacle.endsWith(".tmp"));
-        std::string error;
-        const auto back = readPersonFile(target, error);
-        QVERIFY(!saved || (back && back->t_prenom == "Jean Pierre" &&
-                           encodePersonFile(*back) == encodePersonFile(person)));
+        const DataFolder folder{root_, row != "no data folder"};
+        QCOMPARE(savePersonFile(
+                     person, folder, [&log](const Message& m) { log.push_back(m); }, saving),
+                 saved);
+        QCOMPARE(asked, questions);
+        QCOMPARE(log.size(), std::size_t(mentioned.isEmpty() ? 0 : 1));
+        if (!log.empty()) {
+            QVERIFY2(QString::fromStdString(log[0].text).contains(mentioned), log[0].text.c_str());
+            QCOMPARE(log[0].icon, saved ? MessageIcon::Information : MessageIcon::Exclamation);
+        }
+        if (saved) {
+            QCOMPARE(bytesOf(target), encodePersonFile(person));
+        } else if (row.contains(", no") || row == "link") {
+            QCOMPARE(bytesOf(row == "link" ? root_ / "elsewhere" : target), before);
+        }
     }
 
     void unreadableFiles_data() {
@@ -126,7 +248,8 @@ class PersonFileTest : public QObject {
         QFETCH(int, size);
         QFETCH(QString, error);
         const fs::path file = root_ / name.toStdString();
-        size < 0 ? void(fs::create_directory(file)) : writeBytes(file, std::string(std::size_t(size), 'x'));
+        size < 0 ? void(fs::create_directory(file))
+                 : writeBytes(file, "DNA=" + std::string(std::size_t(size) - 4, 'x'));
         std::string message;
         QCOMPARE(readPersonFile(file, message).has_value(), error.isEmpty());
         QVERIFY2(QString::fromStdString(message).contains(error), message.c_str());

@@ -81,7 +81,6 @@ class SoliLunarTest : public QObject {
         QTest::newRow("all six lunations")
             << "1236 CCCC\n1237 1234\n1238 5678\n1239 9ABC\n1240 1234\n1241 5678\n1242 9ABC"
             << u"1,2,3,4,5,6,7,8,9,10,11,12,1,2,3,4,5,6,7,8,9"_s;
-        QTest::newRow("a later line overwrites") << "1238 1111\n1238 2222" << u",,,,2,2,2,2,,,,,,,,,,,,,"_s;
         QTest::newRow("blank and missing columns") << "1237 1 3" << u"1,,3,,,,,,,,,,,,,,,,,,"_s;
         QTest::newRow("shipped table") << "shipped" << u"10,1,5,8"_s;
     }

@@ -1,6 +1,7 @@
 // Ingress tables (so.txt, su.txt, sj.txt, ss.txt) of any content. The reader either refuses the text
 // with a message naming the file and line, or gives lines the computations can rely on: real dates
-// in ascending order, signs "1".."12", times of day below 24h. The natal-sign lookup agrees with a
+// in ascending order, signs "1".."12", times of day below 24h; its consistency check names the line at
+// fault. The natal-sign lookup agrees with a
 // plain scan of what was accepted, and the planet cycles run on it.
 #include <algorithm>
 #include <chrono>
@@ -64,6 +65,12 @@ int fuzzIngressTable(const uint8_t* data, size_t size) {
         FUZZ_EXPECT(line.date.ok() && ascending && isSign(line.sign), detail);
         FUZZ_EXPECT(!line.timeUT || (*line.timeUT >= minutes{0} && *line.timeUT < hours{24}), detail);
     }
+    // The consistency check names the line at fault; a table the Sun could follow, a planet can too.
+    const std::string forward = checkSignSequence(*table, SignMotion::ForwardOnly);
+    const std::string either = checkSignSequence(*table, SignMotion::ForwardOrBack);
+    FUZZ_EXPECT(forward.empty() || forward.starts_with("Table sj.txt, ligne "), forward);
+    FUZZ_EXPECT(either.empty() || either.starts_with("Table sj.txt, ligne "), either);
+    FUZZ_EXPECT(!forward.empty() || either.empty(), either);
     if (!table->accepted.empty()) {
         checkConsumers(*table, table->accepted[table->accepted.size() / 2].date);
         checkConsumers(*table, year_month_day{sys_days{table->accepted.front().date} - days{1}});

@@ -1,5 +1,6 @@
 // Lunation tables (sl.txt) of any content: refused with a message naming the line, or read into
-// numbers that never decrease, within what four columns can hold, and one-character sign codes.
+// consecutive numbers (no gap, no repeat), within what four columns can hold, and one-character sign
+// codes.
 #include <algorithm>
 
 #include "fuzz_support.h"
@@ -23,7 +24,7 @@ int fuzzLunationTable(const uint8_t* data, size_t size) {
     FUZZ_EXPECT(error.empty() && table->fileName == "sl.txt", error);
     for (size_t i = 0; i < table->lines.size(); ++i) {
         const LunationLine& line = table->lines[i];
-        const bool ascending = i == 0 || table->lines[i - 1].number <= line.number;
+        const bool ascending = i == 0 || table->lines[i - 1].number + 1 == line.number;
         FUZZ_EXPECT(line.number >= -999 && line.number <= 9999 && ascending &&
                         std::ranges::all_of(line.signs, isSignColumn),
                     "line " + std::to_string(line.lineNumber));

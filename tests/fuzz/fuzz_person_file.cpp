@@ -1,7 +1,7 @@
 // Person files (".atl") of any content, and any names typed before saving. A file read onto a record
-// leaves a row 0..25 and one-line UTF-8 values; writing that record and reading it back changes
-// nothing more; the code-page conversion keeps every byte the code page defines; and a file name
-// made from any two names splits back into those cleaned names.
+// leaves a row 0..25 and one-line UTF-8 values, or is refused without a change; writing that record
+// and reading it back gives the same values, without a problem; the code-page conversion keeps every byte the
+// code page defines; and a file name made from any two names splits back into those cleaned names.
 #include <algorithm>
 
 #include "app/entry_validation.h"
@@ -23,13 +23,30 @@ void checkRecord(const PersonRecord& person, const std::string& detail) {
 int fuzzPersonFile(const uint8_t* data, size_t size) {
     const std::string_view bytes = asText(data, size);
     PersonRecord loaded, reloaded;
-    applyPersonFileContent(bytes, loaded);
+    const PersonFileReading reading = applyPersonFileContent(bytes, loaded);
     checkRecord(loaded, "loaded");
+    // A refused file names one reason and changes nothing; every problem names its line.
+    FUZZ_EXPECT(reading.readable ||
+                    (reading.problems.size() == 1 && encodePersonFile(loaded) == encodePersonFile({})),
+                "refused");
+    for (const std::string& problem : reading.problems) {
+        FUZZ_EXPECT(problem.starts_with("ligne ") || problem.starts_with("le fichier est vide") ||
+                        problem.starts_with("aucune ligne"),
+                    problem);
+    }
     const std::string written = encodePersonFile(loaded);
-    // 27 lines, each ending with CR LF (the values hold neither).
+    // 27 lines, each ending with CR LF (the values hold neither), in Windows-1252 or after a UTF-8 mark.
     FUZZ_EXPECT(std::ranges::count(written, '\r') == 27 && std::ranges::count(written, '\n') == 27, written);
-    applyPersonFileContent(written, reloaded);
+    FUZZ_EXPECT(written.starts_with("DNA=") || written.starts_with("\xEF\xBB\xBF"
+                                                                   "DNA="),
+                written);
+    // What the program writes reads back exactly, without a problem.
+    const PersonFileReading again = applyPersonFileContent(written, reloaded);
+    FUZZ_EXPECT(again.readable && again.problems.empty(), written);
     FUZZ_EXPECT(encodePersonFile(reloaded) == written, written);
+    FUZZ_EXPECT(reloaded.Text1 == trimmed(loaded.Text1) &&
+                    reloaded.events[11].name == trimmed(loaded.events[11].name),
+                written);
 
     // Windows-1252 -> UTF-8 -> Windows-1252 gives the bytes back, the five undefined ones as "?".
     std::string expected(bytes);

@@ -2,6 +2,7 @@
 #include <QtWidgets>
 
 #include "app/qt/dial_image_export.h"
+#include "app/qt/safe_file_write.h"
 #include "app/session.h"
 #include "charts/qt/dial_renderer.h"
 #include "charts/qt/dial_widget.h"
@@ -31,15 +32,23 @@ class DialImageExportTest : public QObject {
         QTest::newRow("PNG upper case") << "CADRAN.PNG" << QString();
         QTest::newRow("svg, two dots") << "cadran.v2.svg" << QString();
         QTest::newRow("unknown extension") << "a.jpg" << kUnknown;
+        // The system's reasons in French ("%1" is the scratch folder; "fichier" is a file there).
+        QTest::newRow("folder missing") << "absent/cadran.png"
+                                        << "le dossier « %1/absent » n'existe pas.";
+        QTest::newRow("folder is a file")
+            << "fichier/cadran.png"
+            << "création impossible (un élément du chemin n'est pas un dossier).";
     }
     void write() {
         QFETCH(QString, target);
         QFETCH(QString, reason);
         QTemporaryDir scratch;
+        QFile(scratch.filePath("fichier")).open(QIODevice::WriteOnly);
         const ChartSurface& surface = session_->lunarSurface();
         const QString path = scratch.filePath(target);
-        QCOMPARE(writeDialImage(path, surface, &SignPictures::shared()), reason);
-        QCOMPARE(QDir(scratch.path()).entryList(QDir::Files).size(), reason.isEmpty());
+        QCOMPARE(writeDialImage(path, surface, &SignPictures::shared()),
+                 reason.contains("%1") ? reason.arg(scratch.path()) : reason);
+        QCOMPARE(QDir(scratch.path()).entryList(QDir::Files).size(), 1 + reason.isEmpty());
         if (target.endsWith(".PNG")) {
             QCOMPARE(QImage(path, "PNG").width(), 2 * qCeil(surface.width * DialRenderer::kPixelsPerTwip));
         }
@@ -48,6 +57,16 @@ class DialImageExportTest : public QObject {
             const QByteArray s = file.readAll();  // the SVG
             QVERIFY(s.count("<polyline") + s.count("<line") + s.count("<path") >= std::ssize(surface.lines));
         }
+    }
+
+    // A full disk is said in French, as Qt words it with the system's reason.
+    void fullDiskInFrench() {
+        QFile full("/dev/full");
+        if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            QSKIP("no /dev/full here");
+        }
+        QCOMPARE(full.write("cadran", 6), -1);
+        QCOMPARE(frenchFileError(full), "plus de place sur le disque");
     }
 
     // The context menu's single entry asks for a file, proposing the widget's name, and writes the dial

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -11,6 +12,7 @@ class OpenWindowTest : public QObject {
     std::optional<QTemporaryDir> home_;  // stands for the user's data folder: the real one is never touched
     DataFolder folder_;
     std::vector<Message> messages_;
+    int questions_ = 0;
     std::unique_ptr<MainWindow> window_;
 
     QLineEdit* edit(const char* name) { return window_->findChild<QLineEdit*>(name); }
@@ -24,6 +26,7 @@ class OpenWindowTest : public QObject {
   private slots:
     // A fresh data folder found through the desktop's setting, and a fresh main window wired to it.
     void init() {
+        questions_ = 0;
         delete OpenWindow::existing();
         qputenv("XDG_DATA_HOME", home_.emplace().path().toUtf8());
         folder_ = prepareDataFolder(dataFolderBase(), home_->filePath("program").toStdString());
@@ -31,7 +34,8 @@ class OpenWindowTest : public QObject {
         const MessageSink sink = [this](const Message& m) { messages_.push_back(m); };
         window_ = std::make_unique<MainWindow>(SELENARC_SOURCE_DIR "/data", sink,
                                                [] { return makeDateTime(2026, 12, 6, 10, 30); });
-        connectPersonFileMenus(*window_, folder_, sink);
+        connectPersonFileMenus(*window_, folder_, sink,
+                               [this](const Message&) { return ++questions_, true; });
     }
 
     // Saved, date and zone changed, then the window ended in each way (the row name): the chosen line,
@@ -45,7 +49,14 @@ class OpenWindowTest : public QObject {
         QTest::newRow("double") << restored << saved;
         QTest::newRow("none") << "||||20|0" << saved;
         QTest::newRow("abandon") << "01/01/2000|Jean Pierre|Dupont|Mère|20|0" << saved;
-        QTest::newRow("vanished") << "||||20|0" << QString("introuvable");
+        // A file that cannot be opened leaves the main window as it was, with a message naming it.
+        const QString untouched = "01/01/2000|Jean Pierre|Dupont|Mère|20|0";
+        QTest::newRow("vanished") << untouched << QString("Jean_Pierre#Dupont.atl » est introuvable");
+        QTest::newRow("pipe") << untouched
+                              << QString("Jean_Pierre#Dupont.atl » n'est pas un fichier ordinaire");
+        QTest::newRow("binary")
+            << untouched
+            << QString("Jean_Pierre#Dupont.atl » ne peut pas être ouvert :\nligne 1 : octets binaires");
     }
     void saveThenOpen() {
         QFETCH(QString, after);
@@ -62,7 +73,17 @@ class OpenWindowTest : public QObject {
         QListWidget* list = openList();
         QCOMPARE(list->count() == 1 ? list->item(0)->text() : QString(), "Jean Pierre Dupont");
         list->setCurrentRow(action == "none" ? -1 : 0);
-        QVERIFY(action != "vanished" || std::filesystem::remove(folder_.path / "Jean_Pierre#Dupont.atl"));
+        const auto file = folder_.path / "Jean_Pierre#Dupont.atl";
+        QVERIFY(action == "open" || action == "double" || action == "none" || action == "abandon" ||
+                std::filesystem::remove(file));
+        if (action == "pipe") {
+            QCOMPARE(mkfifo(file.c_str(), 0600), 0);
+        } else if (action == "binary") {
+            QFile garbage(QString::fromStdString(file.string()));
+            QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("\x7F"
+                                                                        "ELF\x02\x01\x00\x00",
+                                                                        8) == 8);
+        }
         auto* button = list->window()->findChild<QPushButton*>(action == "abandon" ? "Command1" : "Command2");
         action == "double" ? emit list->itemDoubleClicked(list->item(0)) : button->click();
         QTRY_VERIFY(!OpenWindow::existing());
@@ -73,8 +94,15 @@ class OpenWindowTest : public QObject {
                                 QString::number(combo("Combo1")->currentIndex()),
                                 QString::number(combo("Combo2")->count() > 0)};
         QCOMPARE(state.join('|'), after);
-        QVERIFY2(QString::fromStdString(messages_.back().text).contains(message),
+        QVERIFY2(QString::fromStdString(messages_.back().text).replace("\r\n", "\n").contains(message),
                  messages_.back().text.c_str());
+        // The file opened from this window is replaced without a question, whatever its date.
+        if (action == "open") {
+            edit("Text1")->setText("15/07/1965");
+            window_->findChild<QAction*>("m_sauce")->trigger();
+            QCOMPARE(messages_.back().text, "Enregistrement effectué");
+        }
+        QCOMPARE(questions_, 0);
     }
 
     // One window, captioned and sized from its twips, listed only when created.

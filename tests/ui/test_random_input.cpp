@@ -305,7 +305,7 @@ class RandomInputTest : public QObject {
         problem_.clear();
         window_ = std::make_unique<MainWindow>(SELENARC_SOURCE_DIR "/data", record_,
                                                [] { return makeDateTime(2026, 12, 6, 10, 30); });
-        connectPersonFileMenus(*window_, folder_, record_);
+        connectPersonFileMenus(*window_, folder_, record_, [](const Message&) { return true; });
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }

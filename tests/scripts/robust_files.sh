@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Person files and data that cannot be lost, hijacked or silently wrong: two saves of one person at
+# once, planted symbolic links, a pipe named like a person file, and data folders with a missing file
+# or a damaged table.
+set -u
+selenarc=$1
+source_dir=$2
+save_person=$(dirname "$selenarc")/tests/save_person
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+problems=()
+fail() { problems+=("$*"); }
+
+now=(--aujourdhui "06/12/2026 10h30")
+folder=$scratch/fiches
+mkdir -p "$folder"
+
+# Two saves of one person at once: the first is held in the middle of its writing while the second
+# saves whole. Exactly one record is left, whole, and only its writer says it was saved.
+"$save_person" "$folder" Jean Dupont 01/01/1950 Lent "$scratch/go" > "$scratch/slow.out" &
+slow=$!
+for _ in $(seq 300); do
+    grep -q "à mi-chemin" "$scratch/slow.out" && break
+    sleep 0.1
+done
+"$save_person" "$folder" Jean Dupont 01/01/1950 Rapide > "$scratch/fast.out" || fail "la sauvegarde rapide a échoué"
+touch "$scratch/go"
+wait $slow && fail "la sauvegarde retenue dit avoir réussi : $(cat "$scratch/slow.out")"
+grep -q "a changé pendant l'écriture" "$scratch/slow.out" || fail "message de la sauvegarde retenue : $(cat "$scratch/slow.out")"
+grep -qx "Enregistrement effectué" "$scratch/fast.out" || fail "message de la sauvegarde rapide : $(cat "$scratch/fast.out")"
+file="$folder/Jean#Dupont.atl"
+[ "$(grep -c $'\r$' "$file")" -eq 27 ] && [ "$(wc -l < "$file")" -eq 27 ] || fail "fiche incomplète : $(cat -A "$file")"
+grep -q "^E-N=Rapide" "$file" && ! grep -q "Lent" "$file" || fail "la fiche ne tient pas le seul dernier enregistrement"
+[ "$(ls -A "$folder")" = "Jean#Dupont.atl" ] || fail "fichiers restants : $(ls -A "$folder")"
+
+# A link planted at the temporary names of earlier versions is never followed.
+echo "original" > "$scratch/victim"
+for name in "Paul#Martin.atl.tmp" "Paul#Martin.atl.tmp.1" ".Paul#Martin.atl.tmp"; do
+    ln -s "$scratch/victim" "$folder/$name"
+done
+"$save_person" "$folder" Paul Martin 01/01/1950 X > "$scratch/out" || fail "sauvegarde à côté des liens : $(cat "$scratch/out")"
+[ "$(cat "$scratch/victim")" = "original" ] || fail "la cible d'un lien planté a été modifiée"
+[ -f "$folder/Paul#Martin.atl" ] && [ ! -L "$folder/Paul#Martin.atl" ] || fail "Paul#Martin.atl n'est pas un fichier ordinaire"
+
+# A person file that is a link is not replaced through it.
+echo "original" > "$scratch/victim2"
+ln -s "$scratch/victim2" "$folder/Anne#Roy.atl"
+"$save_person" "$folder" Anne Roy 01/01/1950 X > "$scratch/out" && fail "sauvegarde au travers d'un lien"
+grep -q "est un lien symbolique" "$scratch/out" || fail "message du lien : $(cat "$scratch/out")"
+[ "$(cat "$scratch/victim2")" = "original" ] && [ -L "$folder/Anne#Roy.atl" ] || fail "le lien ou sa cible a changé"
+
+# A pipe named like a person file: an answer within a second, with a message naming it.
+mkfifo "$scratch/F#o.atl"
+start=$(date +%s%N)
+timeout 10 "$selenarc" --rapport --fichier "$scratch/F#o.atl" "${now[@]}" > /dev/null 2> "$scratch/err"
+status=$?
+elapsed=$((($(date +%s%N) - start) / 1000000))
+[ "$status" -eq 2 ] || fail "tube : statut $status au lieu de 2"
+[ "$elapsed" -lt 1000 ] || fail "tube : réponse en $elapsed ms"
+grep -qxF "« $scratch/F#o.atl » n'est pas un fichier ordinaire (tube, périphérique ou prise), pas une fiche." \
+    "$scratch/err" || fail "tube : message « $(cat "$scratch/err") »"
+
+# A damaged but readable person file is said, line by line, and computed; a binary one is refused.
+reference=$scratch/reference
+"$selenarc" --rapport --prenom Jean --nom Dupont --date 01/01/1950 "${now[@]}" > "$reference"
+mkdir -p "$scratch/lu"
+{
+    printf '\xEF\xBB\xBFDNA=01/01/1950\r\nHNA=12h00\r\nFUS=26\r\n'
+    for _ in $(seq 12); do printf 'E-D=\r\nE-N=\r\n'; done
+} > "$scratch/lu/Jean#Dupont.atl"
+"$selenarc" --rapport --fichier "$scratch/lu/Jean#Dupont.atl" "${now[@]}" > "$scratch/out" 2> "$scratch/err" ||
+    fail "fuseau 26 : statut $?"
+cmp -s "$scratch/out" "$reference" || fail "fuseau 26 : le rapport diffère de celui du fuseau 13"
+grep -qxF "ligne 3 : fuseau horaire « 26 » hors de 0 à 25, ignoré." "$scratch/err" || fail "fuseau 26 : « $(cat "$scratch/err") »"
+printf 'DNA=01/01/1950\r\n\x00\x01\x02\r\n' > "$scratch/lu/Jean#Dupont.atl"
+"$selenarc" --rapport --fichier "$scratch/lu/Jean#Dupont.atl" "${now[@]}" > "$scratch/out" 2> "$scratch/err"
+status=$?
+[ "$status" -eq 2 ] && [ ! -s "$scratch/out" ] || fail "fiche binaire : statut $status"
+grep -qxF "ligne 2 : octets binaires, ce n'est pas une fiche de personne." "$scratch/err" || fail "fiche binaire : « $(cat "$scratch/err") »"
+
+# A copy of the program beside a data folder (damaged by the commands given), run on the person of the worked example:
+# expect STATUS MESSAGE WHAT DAMAGE...
+program=$scratch/programme
+expect_data() {
+    local status=$1 message=$2 what=$3
+    shift 3
+    rm -rf "$program"
+    mkdir -p "$program"
+    cp "$selenarc" "$program/selenarc"
+    cp -r "$source_dir/data" "$program/data"
+    (cd "$program/data" && eval "$*")
+    "$program/selenarc" --rapport --prenom Jean --nom Dupont --date 01/01/1950 "${now[@]}" > "$scratch/out" 2> "$scratch/err"
+    local got=$?
+    [ "$got" -eq "$status" ] || fail "$what : statut $got au lieu de $status ($(cat "$scratch/err"))"
+    if [ -n "$message" ]; then
+        grep -qxF -- "$message" "$scratch/err" || fail "$what : message « $(cat "$scratch/err") » au lieu de « $message »"
+    else
+        cmp -s "$scratch/out" "$reference" || fail "$what : le rapport diffère de celui des tables livrées"
+    fi
+}
+data="$(realpath "$scratch")/programme/data"
+
+expect_data 2 "Le dossier de données « $data » est incomplet : il y manque « sl.txt »." \
+    "sl.txt absent" rm sl.txt
+expect_data 2 "Le dossier de données « $data » est incomplet : il y manque « signs/05_lion.svg »." \
+    "pictogramme absent" rm signs/05_lion.svg
+expect_data 2 "Le dossier de données « $data » est incomplet : il y manque « interpretation/jupiter.txt »." \
+    "textes absents" rm interpretation/jupiter.txt
+expect_data 2 "Table sl.txt, ligne 100 : lunaison -892 au lieu de -893 (il manque des lunaisons)" \
+    "une lunaison en moins" sed -i 100d sl.txt
+expect_data 2 "Table so.txt, ligne 50 : entrée en Poisson après Capricorne (attendu : Verseau) ; une ligne manque ou est fausse" \
+    "une entrée du Soleil en moins" sed -i 50d so.txt
+expect_data 2 "Table ss.txt, ligne 3 : entrée en Balance après Balance (attendu : Scorpion ou Vierge) ; une ligne manque ou est fausse" \
+    "une entrée de Saturne en moins" sed -i 3d ss.txt
+expect_data 0 "" "fins de ligne CR seules" "sed -i 's/\r\$//' sl.txt && tr '\n' '\r' < sl.txt > cr && mv cr sl.txt"
+expect_data 0 "" "fins de ligne LF seules" "sed -i 's/\r\$//' so.txt su.txt sj.txt ss.txt"
+
+for problem in "${problems[@]}"; do
+    echo "ÉCHEC : $problem"
+done
+[ ${#problems[@]} -eq 0 ] && echo "robust_files : tout est correct"
+exit $((${#problems[@]} > 0))
