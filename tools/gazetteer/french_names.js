@@ -57,4 +57,13 @@ exports.regions = {
     'GB-ENG': 'Angleterre', 'GB-SCT': 'Écosse', 'GB-WLS': 'Pays de Galles', 'GB-NIR': 'Irlande du Nord',
     'BE-VLI': 'Limbourg', 'DE-TH': 'Thuringe', 'LU-CL': 'Clervaux', 'LU-ES': 'Esch-sur-Alzette',
     'LU-VD': 'Vianden', 'LU-RD': 'Redange', 'CA-QC': 'Québec',
+    'IT-36': 'Frioul-Vénétie Julienne', 'IT-32': 'Trentin-Haut-Adige', 'PT-30': 'Madère', 'PT-20': 'Açores',
+    'NL-LI': 'Limbourg', 'NL-FR': 'Frise', 'IT-57': 'Marches', 'CH-FR': 'Fribourg',
+    'US-WV': 'Virginie-Occidentale', 'CA-NB': 'Nouveau-Brunswick', 'CA-PE': 'Île-du-Prince-Édouard',
+    'CA-NT': 'Territoires du Nord-Ouest',
+    'ES-AN': 'Andalousie', 'ES-AR': 'Aragon', 'ES-AS': 'Asturies', 'ES-IB': 'Baléares', 'ES-CN': 'Canaries',
+    'ES-CB': 'Cantabrie', 'ES-CL': 'Castille-et-León', 'ES-CM': 'Castille-La Manche', 'ES-CT': 'Catalogne',
+    'ES-EX': 'Estrémadure', 'ES-GA': 'Galice', 'ES-RI': 'La Rioja', 'ES-MD': 'Madrid', 'ES-MC': 'Murcie',
+    'ES-NC': 'Navarre', 'ES-PV': 'Pays basque', 'ES-VC': 'Communauté valencienne', 'ES-CE': 'Ceuta',
+    'ES-ML': 'Melilla',
 };
