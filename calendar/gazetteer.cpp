@@ -12,6 +12,8 @@ namespace selenarc {
 
 namespace {
 
+constexpr std::uintmax_t kLargestList = 64 << 20;
+
 // Fields of a place line, in order, separated by tabs.
 enum Field { Id, Name, Other, Region, Country, Latitude, Longitude, Zone, Population, FieldCount };
 
@@ -106,10 +108,15 @@ std::string displayName(const Place& place) {
 }
 
 std::optional<Gazetteer> Gazetteer::load(const std::filesystem::path& file, std::string& error) {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    // A folder, or something far larger than any list of places, is not one.
+    std::error_code failure;
+    const bool regular = std::filesystem::is_regular_file(file, failure);
+    const auto bytes = regular ? std::filesystem::file_size(file, failure) : 0;
+    std::ifstream in(file, std::ios::binary);
+    const std::streamoff size =
+        in && regular && !failure && bytes < kLargestList ? static_cast<std::streamoff>(bytes) : -1;
     std::string content(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-    if (size < 0 || !in.seekg(0) || !in.read(content.data(), size)) {
+    if (size < 0 || !in.read(content.data(), size)) {
         error = "Liste des lieux introuvable : " + file.filename().string() + ".";
         return std::nullopt;
     }

@@ -169,6 +169,8 @@ class GazetteerTest : public QObject {
         QCOMPARE((*small)[0].timeZoneId, "Europe/Paris");
         QVERIFY(!Gazetteer::load("absent/lieux.txt", message));
         QCOMPARE(message, "Liste des lieux introuvable : lieux.txt.");
+        QVERIFY(!Gazetteer::load(SELENARC_SOURCE_DIR "/data", message));
+        QCOMPARE(message, "Liste des lieux introuvable : data.");
     }
 };
 
