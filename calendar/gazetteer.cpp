@@ -17,12 +17,8 @@ constexpr std::uintmax_t kLargestList = 64 << 20;
 // Fields of a place line, in order, separated by tabs.
 enum Field { Id, Name, Other, Region, Country, Latitude, Longitude, Zone, Population, FieldCount };
 
-bool readNumber(std::string_view text, std::uint32_t& value) {
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return status == std::errc{} && end == text.data() + text.size();
-}
-
-bool readNumber(std::string_view text, std::size_t& value) {
+template <typename Whole>
+bool readNumber(std::string_view text, Whole& value) {
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
     return status == std::errc{} && end == text.data() + text.size();
 }
@@ -135,7 +131,10 @@ std::optional<Gazetteer> Gazetteer::parse(std::string text, std::string& error) 
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < all.size();) {
         const std::size_t end = std::min(all.find('\n', start), all.size());
-        const std::string_view line = all.substr(start, end - start);
+        std::string_view line = all.substr(start, end - start);
+        if (line.ends_with('\r')) {  // a copy saved with Windows line ends
+            line.remove_suffix(1);
+        }
         start = end + 1;
         ++lineNumber;
         if (line.empty() || line.front() == '#') {

@@ -159,10 +159,12 @@ class GazetteerTest : public QObject {
         QCOMPARE(QString::fromStdString(message), error);
     }
 
+    // A list saved with Windows line ends reads the same; a missing file or a folder is refused.
     void smallListAndMissingFile() {
         std::string message;
         const auto small = Gazetteer::parse(
-            "Z\tEurope/Paris\n3030300\tBrest\t\tFinistère\tFrance\t48.3903\t-4.4863\t0\t144899", message);
+            "Z\tEurope/Paris\r\n3030300\tBrest\t\tFinistère\tFrance\t48.3903\t-4.4863\t0\t144899\r\n",
+            message);
         QVERIFY(small);
         QCOMPARE(small->size(), 1u);
         QCOMPARE((*small)[0].longitude, -4.4863);
