@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-dev
     hunspell hunspell-fr grammalecte-cli poppler-utils valgrind python3
     fonts-dejavu-core
+    libhowardhinnant-date-dev tzdata
 )
 
 missing=()
