@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-dev
     hunspell hunspell-fr poppler-utils valgrind python3
+    dpkg-dev appstream strace
     fonts-dejavu-core
 )
 
