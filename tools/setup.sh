@@ -9,7 +9,7 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-dev
     hunspell hunspell-fr poppler-utils valgrind python3
-    dpkg-dev appstream strace
+    dpkg-dev appstream strace qt6-translations-l10n
     fonts-dejavu-core
 )
 
