@@ -10,6 +10,7 @@
 #include "app/qt/message_box.h"
 #include "app/qt/pdf_report.h"
 #include "app/qt/person_files_ui.h"
+#include "app/qt/qt_translations.h"
 #include "app/report_command.h"
 
 namespace {
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("selenarc");
     QApplication::setApplicationDisplayName("Selenarc");
+    selenarc::installQtTranslations(application);
     const auto programFolder =
         selenarc::findProgramFolder(QDir(QApplication::applicationDirPath()).absolutePath().toStdString());
     if (report) {

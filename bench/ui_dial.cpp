@@ -68,6 +68,28 @@ void BM_SoliLunarDrawAndPaint(benchmark::State& s) {
 }
 BENCHMARK(BM_SoliLunarDrawAndPaint)->Unit(benchmark::kMillisecond);
 
+// The drawing alone with twelve events a week apart at the phase of birth: every label but the
+// first is moved along the rim, clear of the others.
+void BM_CrowdedEventLabels(benchmark::State& s) {
+    const SoliLunarCycle cycle = benchCycle();
+    std::array<EventRow, PersonRecord::kEventRows> rows;
+    const std::chrono::sys_days first{std::chrono::year{1979} / 6 / 20};
+    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+        rows[i] = {formatDayMonthYear(CivilDate{first + std::chrono::days{7 * i}}),
+                   "Personne " + std::to_string(i)};
+    }
+    for (auto _ : s) {
+        ChartSurface surface = makeSoliLunarSurface();
+        SoliLunarChartState chart;
+        RunState state;
+        EventPlot events;
+        affiche_cycle(surface, chart, cycle, 2, kNow, state, kSilent);
+        plotEvents(rows, events, surface, chart, cycle, kNow, state, kSilent);
+        benchmark::DoNotOptimize(surface.labels.data());
+    }
+}
+BENCHMARK(BM_CrowdedEventLabels)->Unit(benchmark::kMillisecond);
+
 // The Jupiter dial, state and painting, at 100 % and 200 %.
 void BM_JupiterDrawAndPaint(benchmark::State& s) {
     PlanetCycleTable table;

@@ -103,6 +103,7 @@ ChartLabel freeLabel(std::string name, double width) {
     ChartLabel label = designLabel(std::move(name), "", width, 255);
     label.align = TextAlign::Left;
     label.background = kWhite;
+    label.narrowsToFit = false;  // names are cut, never drawn below the dial's font
     return label;
 }
 

@@ -33,9 +33,14 @@ struct ChartCircle {
     bool operator==(const ChartCircle&) const = default;
 };
 
+// Dashed: a date outside the cycle drawn; Leader: the thin line from a radius to its moved label.
+enum class LineStyle { Solid, Dashed, Leader };
+
 struct ChartLine {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Rgb colour;
+    LineStyle style = LineStyle::Solid;
+    std::string tooltip;  // what the radius stands for; empty for the rings' ticks
     bool operator==(const ChartLine&) const = default;
 };
 
@@ -49,7 +54,11 @@ struct ChartLabel {
     Rgb background = kWhite;
     double fontPoints = 8.25;
     std::string fontFamily = "MS Sans Serif";
+    bool italic = false;
+    bool narrowsToFit = true;  // a caption too wide is narrowed; otherwise it is cut with « … »
     bool visible = false;
+    std::vector<ChartLine> leader;  // back to its radius, when the label was moved along the rim
+    std::string tooltip;
     bool operator==(const ChartLabel&) const = default;
 };
 

@@ -47,21 +47,10 @@ RimLabelPlacement placeRimLabel(const DialGeometry& g, float angle, double width
     return placed;
 }
 
-void showRimLabel(ChartLabel& label, const DialGeometry& g, float angle, const std::string& text,
-                  Rgb colour) {
-    const RimLabelPlacement placed = placeRimLabel(g, angle, label.width, label.height);
-    label.caption = text;
-    label.align = placed.align;
-    label.left = placed.left;
-    label.top = placed.top;
-    label.textColour = colour;
-    label.visible = true;
-}
-
 void drawRimRadius(ChartSurface& surface, float angle, Rgb colour) {
     const DialGeometry g = dialGeometry(surface);
     const DialPoint end = g.roundedPoint(angle, kOuterRingRadius);
-    surface.lines.push_back({g.X, g.Y, end.x, end.y, colour});
+    surface.lines.push_back({g.X, g.Y, end.x, end.y, colour, LineStyle::Solid, {}});
 }
 
 void drawRings(ChartSurface& surface) {
@@ -74,7 +63,7 @@ void drawTick(ChartSurface& surface, double angle) {
     const DialGeometry g = dialGeometry(surface);
     const DialPoint from = g.point(angle, kInnerRingRadius);
     const DialPoint to = g.point(angle, kOuterRingRadius);
-    surface.lines.push_back({from.x, from.y, to.x, to.y, kDarkBlue});
+    surface.lines.push_back({from.x, from.y, to.x, to.y, kDarkBlue, LineStyle::Solid, {}});
 }
 
 void placeQuarterNames(ChartSurface& surface, const std::array<std::string, 4>& names) {

@@ -48,9 +48,6 @@ struct RimLabelPlacement {
 };
 RimLabelPlacement placeRimLabel(const DialGeometry& g, float angle, double width, double height);
 
-// Moves the label to its place at the rim and shows it with the text and colour.
-void showRimLabel(ChartLabel& label, const DialGeometry& g, float angle, const std::string& text, Rgb colour);
-
 // One radius from the centre to the rim at the dial angle, end rounded to whole twips.
 void drawRimRadius(ChartSurface& surface, float angle, Rgb colour);
 

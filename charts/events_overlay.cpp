@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "calendar/entry_checks.h"
+#include "charts/radius_notes.h"
 
 namespace selenarc {
 
@@ -48,9 +49,15 @@ bool plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, Even
 
     affiche_cycle(surface, chart, cycle, chart.ShownLunarCycle, now, state, sink);
     for (int j = 1; j <= events.EventCount; ++j) {
-        const float angle = angle_date(cycle, events.EventDates[j], sink);
-        affiche_ligne(surface, angle, kOrange);
-        affiche_libelle(surface, chart, angle, events.EventNames[j], kOrange);
+        const CivilDateTime& date = events.EventDates[j];
+        const float angle = angle_date(cycle, date, sink);
+        // At this phase, but of another cycle than the one drawn: dashed, its name in italics.
+        const int cycleNumber = lunarCycleNumberOf(cycle.table, date);
+        const LineStyle style = cycleNumber == chart.ShownLunarCycle ? LineStyle::Solid : LineStyle::Dashed;
+        markRadius(surface, chart, angle, events.EventNames[j], kOrange,
+                   radiusNote(events.EventNames[j], CivilDate{date.day}, cycle.birthDate,
+                              lunarCycleText(cycleNumber)),
+                   style);
     }
     return true;
 }

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "charts/radius_notes.h"
+#include "charts/rim_labels.h"
+
 namespace selenarc {
 
 const PlanetDialConfig kJupiterDial{
@@ -134,14 +137,20 @@ void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config
     placeQuarterNames(surface, config.quarterNames);
     showCycleEnds(surface, config.legend, table, cycle);
 
+    const CivilDate birth = table.BoundaryDate[0];
     drawRimRadius(surface, 0.0f, kRed);
-    surface.label(config.startLabel).visible = true;
+    ChartLabel& start = surface.label(config.startLabel);
+    start.visible = true;
+    start.tooltip = surface.lines.back().tooltip =
+        radiusNote(cycle == 1 ? "Naissance" : "Début du cycle", table.BoundaryDate[cycle - 1], birth);
 
     // Today at its share of the cycle that contains it, whichever cycle is drawn.
     const std::vector<float> angles = todayAngles(table, config.cycles, today);
     for (const float angle : angles) {
         drawRimRadius(surface, angle, kRed);
-        showRimLabel(surface.label(config.freeLabel), dialGeometry(surface), angle, "Aujourd'hui", kRed);
+        ChartLabel& label = surface.label(config.freeLabel);
+        showRimLabel(surface, label, angle, "Aujourd'hui", kRed);
+        label.tooltip = surface.lines.back().tooltip = radiusNote("Aujourd'hui", today, birth);
     }
     if (config.storesCycleYear) {
         state.JupiterCycleYear = jupiterCycleYear(angles.empty() ? 0.0f : angles.back());
@@ -172,11 +181,11 @@ void affiche_ligne3(ChartSurface& surface, float angle, Rgb colour) {
 }
 
 void affiche_libelle2(ChartSurface& surface, float angle, const std::string& text, Rgb colour) {
-    showRimLabel(surface.label(kJupiterDial.freeLabel), dialGeometry(surface), angle, text, colour);
+    showRimLabel(surface, surface.label(kJupiterDial.freeLabel), angle, text, colour);
 }
 
 void affiche_libelle3(ChartSurface& surface, float angle, const std::string& text, Rgb colour) {
-    showRimLabel(surface.label(kSaturnDial.freeLabel), dialGeometry(surface), angle, text, colour);
+    showRimLabel(surface, surface.label(kSaturnDial.freeLabel), angle, text, colour);
 }
 
 }  // namespace selenarc

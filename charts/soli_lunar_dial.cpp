@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "charts/dial_geometry.h"
+#include "charts/radius_notes.h"
+#include "charts/rim_labels.h"
 #include "cycles/life_date.h"
 #include "sky/lunar_phases.h"
 
@@ -140,15 +142,17 @@ void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const Soli
         }
     }
 
-    storePhaseAngles(cycle, now, state, sink);
-    affiche_ligne(surface, state.BirthPhaseAngle, kRed);
-    affiche_libelle(surface, chart, state.BirthPhaseAngle, "Naissance", kRed);
-    affiche_ligne(surface, state.TodayPhaseAngle, kRed);
-    affiche_libelle(surface, chart, state.TodayPhaseAngle, "Aujourd'hui", kRed);
-
+    // The fixed labels first: the labels of the radii keep clear of them.
     placeCycleLegend(surface, kLegend);
     placeQuarterDates(surface);
     placeQuarterNames(surface, kQuarterNames);
+
+    storePhaseAngles(cycle, now, state, sink);
+    const CivilDate birth = cycle.birthDate;
+    markRadius(surface, chart, state.BirthPhaseAngle, "Naissance", kRed,
+               radiusNote("Naissance", birth, birth), LineStyle::Solid);
+    markRadius(surface, chart, state.TodayPhaseAngle, "Aujourd'hui", kRed,
+               radiusNote("Aujourd'hui", CivilDate{now.day}, birth), LineStyle::Solid);
 
     std::array<std::string, 4> signs;
     for (int j = 0; j < 4; ++j) {
@@ -164,14 +168,26 @@ void affiche_ligne(ChartSurface& surface, float angle, Rgb colour) {
     drawRimRadius(surface, angle, colour);
 }
 
-void affiche_libelle(ChartSurface& surface, SoliLunarChartState& chart, float angle, const std::string& text,
-                     Rgb colour) {
+ChartLabel* affiche_libelle(ChartSurface& surface, SoliLunarChartState& chart, float angle,
+                            const std::string& text, Rgb colour) {
     if (chart.ChartLabelCount >= SoliLunarChartState::kFreeLabels - 1) {
-        return;  // all free labels in use
+        return nullptr;  // all free labels in use
     }
     ++chart.ChartLabelCount;
-    showRimLabel(surface.label(indexedName("Texte", chart.ChartLabelCount)), dialGeometry(surface), angle,
-                 text, colour);
+    ChartLabel& label = surface.label(indexedName("Texte", chart.ChartLabelCount));
+    showRimLabel(surface, label, angle, text, colour);
+    return &label;
+}
+
+void markRadius(ChartSurface& surface, SoliLunarChartState& chart, float angle, const std::string& text,
+                Rgb colour, const std::string& note, LineStyle style) {
+    affiche_ligne(surface, angle, colour);
+    surface.lines.back().style = style;
+    surface.lines.back().tooltip = note;
+    if (ChartLabel* label = affiche_libelle(surface, chart, angle, text, colour)) {
+        label->italic = style != LineStyle::Solid;
+        label->tooltip = note;
+    }
 }
 
 }  // namespace selenarc

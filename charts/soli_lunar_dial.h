@@ -40,8 +40,14 @@ void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const Soli
 // One radius from the centre to the rim at the dial angle.
 void affiche_ligne(ChartSurface& surface, float angle, Rgb colour);
 
-// The next free Texte label, at the rim beside the dial angle; nothing once all 17 are used.
-void affiche_libelle(ChartSurface& surface, SoliLunarChartState& chart, float angle, const std::string& text,
-                     Rgb colour);
+// The next free Texte label, at the rim beside the dial angle or moved along the rim clear of the
+// labels already there; nothing (nullptr) once all 17 are used.
+ChartLabel* affiche_libelle(ChartSurface& surface, SoliLunarChartState& chart, float angle,
+                            const std::string& text, Rgb colour);
+
+// A radius with its label, both carrying the note shown when the pointer rests on them; a radius
+// drawn dashed gets its label in italics.
+void markRadius(ChartSurface& surface, SoliLunarChartState& chart, float angle, const std::string& text,
+                Rgb colour, const std::string& note, LineStyle style);
 
 }  // namespace selenarc

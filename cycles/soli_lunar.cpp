@@ -105,6 +105,7 @@ SoliLunarResult calcul_soli_lunaire(const PersonRecord& person, const CivilDateT
     }
 
     SoliLunarCycle& cycle = result.cycle;
+    cycle.birthDate = *localDate;
     const UniversalBirthTime ut = toUniversalTime(*localDate, person.Text2, person.timeZoneRow);
     cycle.BirthUT = {std::chrono::sys_days{ut.date},
                      std::chrono::hours{ut.hour} + std::chrono::minutes{ut.minute}};

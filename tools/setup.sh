@@ -9,6 +9,7 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-dev
     hunspell hunspell-fr grammalecte-cli poppler-utils valgrind python3
+    dpkg-dev appstream strace qt6-translations-l10n
     fonts-dejavu-core
     libhowardhinnant-date-dev tzdata
 )

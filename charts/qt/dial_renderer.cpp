@@ -20,6 +20,7 @@ static QFont labelFont(const ChartLabel& label) {
     QFont font;
     font.setFamilies({QString::fromStdString(label.fontFamily), "Liberation Sans", "DejaVu Sans"});
     font.setStyleHint(QFont::SansSerif);
+    font.setItalic(label.italic);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(label.fontPoints * kTwipsPerPoint))));
     return font;
 }
@@ -36,6 +37,18 @@ static Qt::Alignment toQtAlignment(TextAlign align) {
     return Qt::AlignLeft;
 }
 
+static void paintLine(QPainter& painter, const ChartLine& l) {
+    QPen pen(toQColor(l.colour), kLineWidth, Qt::SolidLine, Qt::FlatCap);
+    if (l.style == LineStyle::Dashed) {
+        pen.setDashPattern({6, 4});  // in line widths
+    } else if (l.style == LineStyle::Leader) {
+        pen.setWidthF(kLineWidth * 0.6);
+        pen.setCapStyle(Qt::RoundCap);  // the segments of a leader join without gaps
+    }
+    painter.setPen(pen);
+    painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+}
+
 static void paintLabel(QPainter& painter, const ChartLabel& label) {
     const QRectF box(label.left, label.top, label.width, label.height);
     painter.fillRect(box, toQColor(label.background));
@@ -44,9 +57,9 @@ static void paintLabel(QPainter& painter, const ChartLabel& label) {
     }
     const QString text = QString::fromStdString(label.caption);
     QFont font = labelFont(label);
-    // A wider fallback font is narrowed to the label rather than cut.
+    // A fixed caption in a wider fallback font is narrowed to the label; a name is cut instead.
     const double needed = QFontMetricsF(font).horizontalAdvance(text);
-    if (needed > label.width && needed > 0) {
+    if (label.narrowsToFit && needed > label.width && needed > 0) {
         const double shrunk = font.pixelSize() * std::max(0.6, label.width / needed);
         font.setPixelSize(std::max(1, static_cast<int>(shrunk)));
     }
@@ -72,8 +85,14 @@ void DialRenderer::paint(QPainter& painter, const ChartSurface& surface, double 
         painter.drawEllipse(QPointF(c.cx, c.cy), c.radius, c.radius);
     }
     for (const ChartLine& l : surface.lines) {
-        painter.setPen(QPen(toQColor(l.colour), kLineWidth, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
+        paintLine(painter, l);
+    }
+    for (const ChartLabel& label : surface.labels) {
+        if (label.visible) {
+            for (const ChartLine& segment : label.leader) {
+                paintLine(painter, segment);
+            }
+        }
     }
     if (pictures_) {
         for (const SignPicture& p : surface.pictures) {

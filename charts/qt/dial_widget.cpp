@@ -1,9 +1,13 @@
 #include "charts/qt/dial_widget.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <utility>
+
+#include "charts/radius_notes.h"
 
 namespace selenarc {
 
@@ -21,13 +25,35 @@ QSize DialWidget::minimumSizeHint() const {
     return sizeHint() / 2;
 }
 
+double DialWidget::scale() const {
+    if (surface_.width <= 0 || surface_.height <= 0) {
+        return 0;
+    }
+    return std::min(width() / surface_.width, height() / surface_.height);
+}
+
 void DialWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (surface_.width <= 0 || surface_.height <= 0) {
-        return;
+    if (scale() > 0) {
+        renderer_.paint(painter, surface_, scale());
     }
-    const double scale = std::min(width() / surface_.width, height() / surface_.height);
-    renderer_.paint(painter, surface_, scale);
+}
+
+bool DialWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || scale() <= 0) {
+        return QWidget::event(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    constexpr double kReachPixels = 4;
+    const std::string note =
+        noteAt(surface_, {help->pos().x() / scale(), help->pos().y() / scale()}, kReachPixels / scale());
+    if (note.empty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), QString::fromStdString(note), this);
+    }
+    return true;
 }
 
 }  // namespace selenarc

@@ -23,8 +23,11 @@ class DialWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;  // tooltips of the radii and their labels
 
   private:
+    double scale() const;  // pixels per twip at the widget's size
+
     ChartSurface surface_;
     DialRenderer renderer_;
 };

@@ -23,6 +23,7 @@ inline MessageSink silentSink() {
 inline SoliLunarCycle makeCycle(const CivilDateTime& birthUT) {
     SoliLunarCycle cycle;
     cycle.BirthUT = birthUT;
+    cycle.birthDate = CivilDate{birthUT.day};
     // Julian day of the universal time (JD 2440587.5 = 1970-01-01 0h).
     cycle.BirthJD = 2440587.5 + birthUT.day.time_since_epoch().count() + birthUT.timeOfDay.count() / 1440.0;
     cycle.BirthLunation = LunationAt(cycle.BirthJD);
