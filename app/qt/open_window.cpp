@@ -65,15 +65,17 @@ void OpenWindow::ouvrir() {
     if (opening_) {
         return;
     }
+    const auto selected = List1_->selectedItems();
+    if (selected.isEmpty()) {
+        close();  // nothing chosen: the main window keeps its person
+        return;
+    }
     opening_ = true;
     hide();
     target_.effacer();
-    const auto selected = List1_->selectedItems();
-    if (!selected.isEmpty()) {
-        const int row = List1_->row(selected.front());
-        if (row >= 0 && static_cast<std::size_t>(row) < entries_.size() && load(entries_[row])) {
-            target_.lancer();
-        }
+    const int row = List1_->row(selected.front());
+    if (row >= 0 && static_cast<std::size_t>(row) < entries_.size() && load(entries_[row])) {
+        target_.lancer();
     }
     close();
 }

@@ -29,7 +29,7 @@ class OpenWindow : public QWidget {
     static OpenWindow* existing();
 
     // "Ouvrir" (and a double-click on a line): clears the main window, loads the selected person,
-    // reruns everything, closes this window.
+    // reruns everything, closes this window. With no line selected it only closes this window.
     void ouvrir();
     // "Abandonner": closes this window, nothing else.
     void abandonner();
