@@ -108,6 +108,16 @@ void BM_AngleDate(benchmark::State& s) {
 }
 BENCHMARK(BM_AngleDate)->Unit(benchmark::kMicrosecond);
 
+// The longest search: a date beyond the farthest lunation searched, forwards or backwards.
+void BM_AngleDateOutOfReach(benchmark::State& s) {
+    const SoliLunarCycle cycle = benchCycle();
+    const CivilDateTime date = makeDateTime(s.range(0), 1, 1);
+    for (auto _ : s) {
+        benchmark::DoNotOptimize(angle_date(cycle, date, kSilent));
+    }
+}
+BENCHMARK(BM_AngleDateOutOfReach)->Arg(-2000)->Arg(6000)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
