@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite twice: a normal build
-# (build/) and one under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+# Installs what is missing, builds, and runs the whole test suite twice: the Release build that
+# run.sh starts (build/) and a Debug one under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/). Warnings are errors in both.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
@@ -10,13 +11,13 @@ echo "== Sommes de contrôle des données (data/SHA256SUMS)"
 (cd data && sha256sum --quiet --strict -c SHA256SUMS)
 
 mkdir -p build build-asan
-echo "== Construction (build/)"
-selenarc_build build
+echo "== Construction Release (build/)"
+selenarc_build build -DCMAKE_BUILD_TYPE=Release -DSELENARC_WERROR=ON
 echo "== Tests (build/)"
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
 echo "== Construction avec AddressSanitizer et UndefinedBehaviorSanitizer (build-asan/)"
-selenarc_build build-asan -DSELENARC_SANITIZE=ON -DSELENARC_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+selenarc_build build-asan -DSELENARC_SANITIZE=ON -DSELENARC_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DSELENARC_WERROR=ON
 echo "== Tests (build-asan/)"
 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
 

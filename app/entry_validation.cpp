@@ -29,4 +29,14 @@ std::optional<EntryFailure> checkEntries(const PersonRecord& person) {
     return std::nullopt;
 }
 
+std::optional<std::string> forbiddenNameMessage(const PersonRecord& person) {
+    if (hasForbiddenNameCharacter(person.t_prenom)) {
+        return kFirstNameForbiddenMessage;
+    }
+    if (hasForbiddenNameCharacter(person.t_nom)) {
+        return kLastNameForbiddenMessage;
+    }
+    return std::nullopt;
+}
+
 }  // namespace selenarc

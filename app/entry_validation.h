@@ -18,6 +18,10 @@ struct EntryFailure {
 // The four checks of "Calculer", in order: first name, last name, date, time; the first failure wins.
 std::optional<EntryFailure> checkEntries(const PersonRecord& person);
 
+// The refusal of a name holding a forbidden character, as the window gives it (the first name's
+// before the last name's); nothing when both names are clean.
+std::optional<std::string> forbiddenNameMessage(const PersonRecord& person);
+
 // Blanks (spaces, tabs) removed at both ends.
 std::string trimmed(const std::string& text);
 

@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/program_folder.h"
 #include "app/qt/main_window.h"
 #include "app/qt/message_box.h"
@@ -30,40 +32,50 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
     }
 }
 
-int runReportCommand(int argc, char* argv[], const std::filesystem::path& programFolder) {
-    std::vector<std::string> arguments(argv + 2, argv + argc);
-    const auto parsed = selenarc::parseReportOptions(arguments);
-    if (!parsed.options) {
-        std::cerr << "selenarc : " << parsed.error << '\n' << selenarc::kReportUsageText;
-        return selenarc::kReportUsage;
+int runReportCommand(selenarc::ReportOptions options, const std::filesystem::path& programFolder) {
+    if (!options.personFile.empty()) {
+        options.dataFolder = selenarc::prepareDataFolder(selenarc::dataFolderBase(), programFolder).path;
     }
-    return selenarc::runReport(*parsed.options, programFolder, clockNow(), std::cout, std::cerr,
+    return selenarc::runReport(options, programFolder, clockNow(), std::cout, std::cerr,
                                &selenarc::writeReportPdf);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool report = argc >= 2 && std::string(argv[1]) == "--rapport";
-    if (report) {
-        // Headless: no window system needed (the PDF is painted offscreen).
-        if (qgetenv("QT_QPA_PLATFORM").isEmpty()) {
+    // Read before Qt sees anything: the person's data are never taken for Qt's own options, and
+    // the help, the version and a refused option need no display.
+    const selenarc::CommandLine command = selenarc::parseCommandLine({argv + std::min(argc, 1), argv + argc});
+    switch (command.mode) {
+        case selenarc::ProgramMode::Help:
+            std::cout << selenarc::kUsageText;
+            return 0;
+        case selenarc::ProgramMode::Version:
+            std::cout << selenarc::kVersionText;
+            return 0;
+        case selenarc::ProgramMode::Refused:
+            std::cerr << "selenarc : " << command.error << '\n' << selenarc::kUsageText;
+            return selenarc::kReportUsage;
+        case selenarc::ProgramMode::Report:
+            // Headless: no window system needed (the PDF is painted offscreen).
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        qInstallMessageHandler(quietQtMessages);
+            qInstallMessageHandler(quietQtMessages);
+            break;
+        case selenarc::ProgramMode::Window:
+            break;
     }
-    QApplication application(argc, argv);
+    // Qt gets the program name only: every argument has been read above.
+    char programName[] = "selenarc";
+    int qtArgc = 1;
+    char* qtArgv[] = {argc > 0 ? argv[0] : programName, nullptr};
+    QApplication application(qtArgc, qtArgv);
     QApplication::setApplicationName("selenarc");
     QApplication::setApplicationDisplayName("Selenarc");
     selenarc::installQtTranslations(application);
     const auto programFolder =
         selenarc::findProgramFolder(QDir(QApplication::applicationDirPath()).absolutePath().toStdString());
-    if (report) {
-        return runReportCommand(argc, argv, programFolder);
-    }
-    if (argc >= 2) {
-        std::cerr << "selenarc : option inconnue : " << argv[1] << '\n' << selenarc::kReportUsageText;
-        return selenarc::kReportUsage;
+    if (command.mode == selenarc::ProgramMode::Report) {
+        return runReportCommand(command.report, programFolder);
     }
     const auto dataFolder = selenarc::prepareDataFolder(selenarc::dataFolderBase(), programFolder);
     selenarc::MainWindow window(programFolder, {}, clockNow);

@@ -2,17 +2,12 @@
 
 #include <ostream>
 
+#include "app/entry_validation.h"
 #include "app/person_file.h"
 #include "app/report_json.h"
 #include "app/session.h"
 
 namespace selenarc {
-
-const char* const kReportUsageText =
-    "usage : selenarc --rapport [--prenom P] [--nom N] [--date JJ/MM/AAAA] [--heure HHhMM]\n"
-    "                           [--fuseau 0..25] [--aujourdhui \"JJ/MM/AAAA HHhMM\"]\n"
-    "                           [--evenement \"JJ/MM/AAAA=Nom\"]... [--fichier FICHIER.atl] [--pdf "
-    "FICHIER.pdf]\n";
 
 namespace {
 
@@ -84,15 +79,21 @@ ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments
             options.person.events[eventRow++] =
                 equals == std::string::npos ? EventRow{value, ""}
                                             : EventRow{value.substr(0, equals), value.substr(equals + 1)};
-        } else if (name == "--pdf") {
-            options.pdfFile = value;
-        } else if (name == "--fichier") {
-            options.personFile = value;
+        } else if (name == "--pdf" || name == "--fichier") {
+            if (value.empty()) {
+                return {std::nullopt, "nom de fichier vide : " + name};
+            }
+            (name == "--pdf" ? options.pdfFile : options.personFile) = value;
         } else {
             return {std::nullopt, "option inconnue : " + name};
         }
     }
     return {options, {}};
+}
+
+std::filesystem::path personFilePath(const std::string& personFile, const std::filesystem::path& dataFolder) {
+    const std::filesystem::path path = pathFromUtf8(personFile);
+    return path.has_parent_path() ? path : dataFolder / path;
 }
 
 int runReport(const ReportOptions& options, const std::filesystem::path& programFolder,
@@ -107,7 +108,7 @@ int runReport(const ReportOptions& options, const std::filesystem::path& program
     if (!options.personFile.empty()) {
         // As if the "Ouvrir" window had opened it: names from the file name, fields from its lines.
         std::string error, notes;
-        const auto fromFile = readPersonFile(pathFromUtf8(options.personFile), error, &notes);
+        const auto fromFile = readPersonFile(personFilePath(options.personFile, options.dataFolder), error, &notes);
         if (!fromFile) {
             err << error << '\n';
             return kReportCheckFailed;
@@ -116,6 +117,9 @@ int runReport(const ReportOptions& options, const std::filesystem::path& program
             err << notes << '\n';  // a damaged but readable file: said, then computed as the window would
         }
         person = *fromFile;
+    } else if (const auto refusal = forbiddenNameMessage(person)) {
+        err << *refusal << '\n';  // the window would not let these names be typed
+        return kReportCheckFailed;
     }
     if (session.calculer(person, now)) {
         return kReportCheckFailed;
@@ -126,12 +130,13 @@ int runReport(const ReportOptions& options, const std::filesystem::path& program
     if (messages > before) {
         return kReportCheckFailed;
     }
-    out << reportJson(session) << '\n';
+    // The extra output first: when it fails, standard output stays empty.
     ReportOptions used = options;
     used.person = person;
     if (extra && !extra(session, used, err)) {
         return kReportOutputFailed;
     }
+    out << reportJson(session) << '\n';
     return kReportOk;
 }
 

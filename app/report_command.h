@@ -19,6 +19,7 @@ struct ReportOptions {
     std::optional<CivilDateTime> now;  // --aujourdhui; the clock otherwise
     std::string pdfFile;               // --pdf
     std::string personFile;            // --fichier
+    std::filesystem::path dataFolder;  // where a --fichier without a folder is looked for
 };
 
 struct ParsedReportOptions {
@@ -30,10 +31,11 @@ inline constexpr int kReportOk = 0;
 inline constexpr int kReportCheckFailed = 2;
 inline constexpr int kReportUsage = 64;
 
-extern const char* const kReportUsageText;
-
 // `arguments` are those after "--rapport".
 ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments);
+
+// The file a --fichier value names: as given when it has a folder part, else in `dataFolder`.
+std::filesystem::path personFilePath(const std::string& personFile, const std::filesystem::path& dataFolder);
 
 class Session;
 // Extra output after a successful run (the PDF of --pdf); false after reporting a failure to `err`.
@@ -42,7 +44,8 @@ using ReportExtra = std::function<bool(Session& session, const ReportOptions& op
 inline constexpr int kReportOutputFailed = 1;
 
 // Runs the whole computation as "Calculer" would and writes one JSON object to `out`;
-// a failed check writes its message to `err` and returns kReportCheckFailed.
+// a failed check (the window's name checks included) writes its message to `err` and returns
+// kReportCheckFailed; a failed extra output writes nothing to `out`.
 int runReport(const ReportOptions& options, const std::filesystem::path& programFolder,
               const CivilDateTime& clockNow, std::ostream& out, std::ostream& err,
               const ReportExtra& extra = {});

@@ -2,6 +2,8 @@
 
 #include "app/json_writer.h"
 #include "app/session.h"
+#include "charts/dial_geometry.h"
+#include "charts/planet_dial.h"
 #include "interpretation/assembly.h"
 
 namespace selenarc {
@@ -54,6 +56,15 @@ void writePlanetTable(JsonWriter& json, std::string_view name, const PlanetCycle
     json.endArray().endObject();
 }
 
+// SignIndex of the four pictures on the dial of the current cycle (0 where none, all 0 without one).
+void writeDialSigns(JsonWriter& json, std::string_view name, const PlanetCycleTable& table, int current) {
+    json.key(name).beginArray();
+    for (const std::string& sign : dialQuarterSigns(table, current)) {
+        json.value(signIndexFromText(sign));
+    }
+    json.endArray();
+}
+
 void writeEvents(JsonWriter& json, const Session& session) {
     const EventPlot& events = session.events();
     json.key("Events").beginArray();
@@ -95,11 +106,13 @@ std::string reportJson(Session& session) {
     json.field("NatalJupiterSign", int(state.NatalJupiterSign));
     json.field("CurrentJupiterCycle", int(state.CurrentJupiterCycle));
     json.field("JupiterCycleYear", int(state.JupiterCycleYear));
+    writeDialSigns(json, "JupiterDialSigns", session.jupiter().table, state.CurrentJupiterCycle);
     writePlanetTable(json, "SaturnTable", session.saturn().table);
     writeList(json, "Combo4", session.saturn().comboEntries, session.saturn().selectedIndex);
     json.field("NatalSaturnSign", int(state.NatalSaturnSign));
     json.field("CurrentSaturnCycle", int(state.CurrentSaturnCycle));
     json.field("CurrentAge", int(state.CurrentAge));
+    writeDialSigns(json, "SaturnDialSigns", session.saturn().table, state.CurrentSaturnCycle);
 
     if (const ParagraphSet* paragraphs = session.paragraphs()) {
         json.field("SoliLunarText", SoliLunarText(state, *paragraphs));

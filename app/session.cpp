@@ -81,6 +81,7 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
         return stop(EntryField::BirthDate, birthSpanMessage(span));
     }
 
+    startAfresh();
     // The order of the computations is the run sequence's: each may read what the previous left.
     lunar_ = calcul_soli_lunaire(person, now, tables_->lunations, state_, sink_);
     if (lunar_.Combo2Selected >= 0) {
@@ -123,11 +124,29 @@ void Session::selectSaturnCycle(int index, const CivilDateTime& now) {
 
 bool Session::plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows,
                          const CivilDateTime& now) {
+    if (!computed_) {
+        return false;  // no person to plot them for (never computed, or cleared)
+    }
     return selenarc::plotEvents(rows, events_, lunarSurface_, lunarChart_, lunar_.cycle, now, state_, sink_);
 }
 
 void Session::clearCharts() {
     selenarc::clearCharts(lunarSurface_, jupiterSurface_, saturnSurface_, lunarChart_);
+    computed_ = false;
+}
+
+// Nothing of the previous person survives a run: dials as designed, no events, a fresh run state.
+void Session::startAfresh() {
+    lunarSurface_ = makeSoliLunarSurface();
+    jupiterSurface_ = makePlanetSurface(kJupiterDial);
+    saturnSurface_ = makePlanetSurface(kSaturnDial);
+    lunarChart_ = {};
+    events_ = {};
+    state_ = {};
+    lunar_ = {};
+    jupiter_ = {};
+    saturn_ = {};
+    computed_ = false;
 }
 
 float Session::angleOf(const CivilDateTime& date) const {

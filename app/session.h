@@ -46,11 +46,12 @@ class Session {
     void selectJupiterCycle(int index, const CivilDateTime& now);
     void selectSaturnCycle(int index, const CivilDateTime& now);
 
-    // "Ok" of the persons/events panel: false when a row was refused (one message each) or no dial
-    // is drawn yet.
+    // "Ok" of the persons/events panel: false when a row was refused (one message each), no dial
+    // is drawn yet, or no person is computed.
     bool plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, const CivilDateTime& now);
 
-    // What "Effacer" does to the dials (the window empties its own fields and lists).
+    // What "Effacer" does to the dials (the window empties its own fields and lists); the person is
+    // gone until the next run.
     void clearCharts();
 
     // The interpretation paragraphs, read on first use; nothing (after a message) when unreadable.
@@ -75,6 +76,7 @@ class Session {
 
   private:
     bool loadTables(std::string& error);
+    void startAfresh();
 
     std::filesystem::path programFolder_;
     MessageSink sink_;

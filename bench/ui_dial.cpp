@@ -49,9 +49,8 @@ void BM_SoliLunarDrawAndPaint(benchmark::State& s) {
     const SoliLunarCycle cycle = benchCycle();
     std::array<EventRow, PersonRecord::kEventRows> rows;
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
-        rows[i] = {"1" + std::to_string(i % 10) + "/0" + std::to_string(i % 9 + 1) + "/19" +
-                       std::to_string(30 + 5 * i),
-                   "Personne " + std::to_string(i + 1)};
+        rows[i] = {QString::asprintf("1%d/0%d/19%d", i % 10, i % 9 + 1, 30 + 5 * i).toStdString(),
+                   QString::asprintf("Personne %d", i + 1).toStdString()};
     }
     QImage image(697, 537, QImage::Format_RGB32);
     for (auto _ : s) {
@@ -130,6 +129,16 @@ void BM_AngleDate(benchmark::State& s) {
     }
 }
 BENCHMARK(BM_AngleDate)->Unit(benchmark::kMicrosecond);
+
+// The longest search: a date beyond the farthest lunation searched, forwards or backwards.
+void BM_AngleDateOutOfReach(benchmark::State& s) {
+    const SoliLunarCycle cycle = benchCycle();
+    const CivilDateTime date = makeDateTime(s.range(0), 1, 1);
+    for (auto _ : s) {
+        benchmark::DoNotOptimize(angle_date(cycle, date, kSilent));
+    }
+}
+BENCHMARK(BM_AngleDateOutOfReach)->Arg(-2000)->Arg(6000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

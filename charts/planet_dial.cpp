@@ -123,9 +123,18 @@ static void showCycleEnds(ChartSurface& surface, const CycleLegendNames& legend,
     placeCycleLegend(surface, legend);
 }
 
+std::array<std::string, 4> dialQuarterSigns(const PlanetCycleTable& table, int cycle) {
+    std::array<std::string, 4> signs;
+    if (cycle >= 1 && cycle <= PlanetCycleTable::kQuarterRows) {
+        const auto& row = table.QuarterSign[cycle - 1];  // the row that starts where the cycle starts
+        std::copy(row.begin() + 1, row.end(), signs.begin());
+    }
+    return signs;
+}
+
 void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config,
                            const PlanetCycleTable& table, int cycle, CivilDate today, RunState& state) {
-    if (cycle < 1 || cycle > config.cycles || cycle >= PlanetCycleTable::kQuarterRows) {
+    if (cycle < 1 || cycle > config.cycles || cycle > PlanetCycleTable::kQuarterRows) {
         return;  // the list offers no such cycle
     }
     surface.clearDrawing();
@@ -156,11 +165,7 @@ void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config
         state.JupiterCycleYear = jupiterCycleYear(angles.empty() ? 0.0f : angles.back());
     }
 
-    std::array<std::string, 4> signs;
-    for (int j = 0; j < 4; ++j) {
-        signs[j] = table.QuarterSign[cycle][j + 1];
-    }
-    placeQuarterPictures(surface, config.pictures, signs);
+    placeQuarterPictures(surface, config.pictures, dialQuarterSigns(table, cycle));
 }
 
 void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today,

@@ -40,6 +40,10 @@ float todayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate 
 // Year 1..12 of the Jupiter cycle for a dial angle, in single-precision twelfths of a turn.
 int16_t jupiterCycleYear(float angle);
 
+// Sign texts at the conjunction, first square, opposition and second square of cycle 1..8 (the
+// QuarterSign row of the span the cycle covers); all empty for any other number.
+std::array<std::string, 4> dialQuarterSigns(const PlanetCycleTable& table, int cycle);
+
 // Clears the surface and draws cycle `cycle` of the table (1..cycleCount); any other number
 // draws nothing. The Jupiter drawing also stores JupiterCycleYear.
 void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config,

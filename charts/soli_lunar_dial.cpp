@@ -46,12 +46,12 @@ static CivilDateTime newMoonLifeDate(const SoliLunarCycle& cycle, int32_t k, con
 }
 
 float angle_date(const SoliLunarCycle& cycle, const CivilDateTime& d, const MessageSink& sink) {
-    constexpr int32_t kFirstLunation = 2, kEndLunation = 2000;
     const bool backwards = d < cycle.table.LifeDate[1];
     const int32_t step = backwards ? -1 : 1;
     // Consecutive lunations share a new moon: the one computed last is kept for the next turn.
     std::optional<CivilDateTime> shared;
-    for (int32_t k = cycle.BirthLunation; k >= kFirstLunation && k < kEndLunation; k += step) {
+    for (int32_t n = 0; n <= kAngleSearchLunations; ++n) {
+        const int32_t k = cycle.BirthLunation + step * n;
         const CivilDateTime start = (!backwards && shared) ? *shared : newMoonLifeDate(cycle, k, sink);
         const CivilDateTime end = (backwards && shared) ? *shared : newMoonLifeDate(cycle, k + 1, sink);
         if (start <= d && d <= end) {

@@ -24,7 +24,9 @@ ChartSurface makeSoliLunarSurface();
 
 // Phase angle (radians, 0..2π) of a date-time within the progressed lunation that contains it:
 // lunations are searched from the birth lunation, backwards for a date before the first
-// phase row. 0 when no lunation numbered 2..1999 contains it.
+// phase row, at most kAngleSearchLunations of them (about 3,000 years of life) either way;
+// 0 when none of them contains it.
+inline constexpr int32_t kAngleSearchLunations = 100;
 float angle_date(const SoliLunarCycle& cycle, const CivilDateTime& d, const MessageSink& sink);
 
 // BirthPhaseAngle and TodayPhaseAngle of this person, whether or not a cycle gets drawn.

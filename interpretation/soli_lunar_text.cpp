@@ -140,9 +140,10 @@ std::string SoliLunarText(const RunState& state, const ParagraphSet& paragraphs)
              portrait(paragraphs, "LUNE", state.NatalMoonSign, kMoonPortraitPieces), kLineBreak, kLineBreak);
 
     const int quarter = birthQuarter(state.BirthPhaseAngle);
+    // "B" + std::to_string(...) draws a false overlap warning from GCC 12 at -O3: appended instead.
     text += join("Phase de la lune à la naissance", kLineBreak, p("B0"), kLineBreak, kLineBreak,
-                 kBirthSentences[quarter - 1], kLineBreak, p("B" + std::to_string(quarter)), kLineBreak,
-                 kLineBreak);
+                 kBirthSentences[quarter - 1], kLineBreak,
+                 p(std::string("B").append(std::to_string(quarter))), kLineBreak, kLineBreak);
 
     text += join("Phases de la lune dans la vie", kLineBreak, p("L0"), kLineBreak, kLineBreak,
                  "Les principaux moments de ce cycle sont les suivants :", kLineBreak, p("L1"), kLineBreak,

@@ -32,7 +32,7 @@ fi
 source tools/setup.sh
 echo "== Construction des cibles de fuzzing ($build/, clang)"
 cmake -S . -B "$build" -G Ninja -DSELENARC_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-    -DSELENARC_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo > "$build.configure.log" 2>&1 ||
+    -DSELENARC_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSELENARC_WERROR=ON > "$build.configure.log" 2>&1 ||
     { cat "$build.configure.log"; exit 1; }
 targets=()
 for name in "${names[@]}"; do targets+=("fuzz_$name"); done

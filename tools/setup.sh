@@ -21,11 +21,13 @@ for package in "${packages[@]}"; do
     fi
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installation des paquets manquants : ${missing[*]}"
+    # On standard error: the standard output of run.sh is the program's alone.
+    echo "Installation des paquets manquants : ${missing[*]}" >&2
     sudo_cmd=()
     [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq >&2
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >&2
 fi
 
 selenarc_build() {

@@ -32,6 +32,9 @@ namespace {
 
 const QColor kWindowYellow(255, 255, 192);
 
+const QString kNoCurrentCycleNote =
+    QStringLiteral("Aucun cycle ne contient la date du jour : choisissez un cycle dans la liste.");
+
 // Height of the tab strip: the pages' design positions count from the top of the tab control.
 constexpr int kTabStripTwips = 360;
 
@@ -141,6 +144,13 @@ QWidget* MainWindow::buildCyclePage(const QString& pictureName, const ChartSurfa
     *dial = new DialWidget(surface, &SignPictures::shared(), page);
     (*dial)->setObjectName(pictureName);
     placeInTwips(*dial, 120, 480 - kTabStripTwips, 10455, 8055);
+    // Said in the middle of the empty dial when no cycle contains today.
+    auto* note = new QLabel(kNoCurrentCycleNote, *dial);
+    note->setObjectName(pictureName + "Note");
+    note->setAlignment(Qt::AlignCenter);
+    note->setWordWrap(true);
+    placeInTwips(note, 1200, 3600, 8055, 855);
+    note->hide();
     *list = new QComboBox(page);
     (*list)->setObjectName(listName);
     placeInTwips(*list, 10800, 480 - kTabStripTwips, 3615, 315);
@@ -208,6 +218,7 @@ void MainWindow::buildEventsPanel(QWidget* page) {
         s_pers_[i] = addField(Frame1_, QString("s_pers_%1").arg(i), "", {1680, 1680 + 360 * i, 1815, 285});
     }
     Command8_ = addButton(Frame1_, "Command8", "Ok", {960, 6000, 2055, 375});
+    Command8_->setEnabled(false);
     onClick(Command8_, [this] { plotEvents(); });
 }
 
@@ -257,6 +268,11 @@ void MainWindow::refreshDials() {
     show(Picture1_, session_->lunarSurface());
     show(Picture2_, session_->jupiterSurface());
     show(Picture3_, session_->saturnSurface());
+    // A list with entries and none chosen: a note in the middle of its empty dial.
+    for (auto [dial, list] : {std::pair{Picture1_, Combo2_}, {Picture2_, Combo3_}, {Picture3_, Combo4_}}) {
+        dial->findChild<QLabel*>(dial->objectName() + "Note")
+            ->setVisible(list->count() > 0 && list->currentIndex() < 0);
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -395,12 +411,17 @@ bool MainWindow::calculer() {
         return false;
     }
     refreshLists();
-    for (QPushButton* button : {Command2_, Command4_, Command5_, Command7_}) {
-        button->setEnabled(true);
-    }
+    enableRunActions(true);
     lastRunPerson_ = person();
-    m_rapport_->setEnabled(true);
     return true;
+}
+
+// What needs a computed person: the persons/events panel and its "Ok", the interpretations, the PDF.
+void MainWindow::enableRunActions(bool enabled) {
+    for (QPushButton* button : {Command2_, Command8_, Command4_, Command5_, Command7_}) {
+        button->setEnabled(enabled);
+    }
+    m_rapport_->setEnabled(enabled);
 }
 
 void MainWindow::lancer() {
@@ -436,7 +457,7 @@ void MainWindow::effacer() {
         s_pers_[i]->clear();
     }
     Frame1_->hide();
-    m_rapport_->setEnabled(false);  // the dials it would print are cleared
+    enableRunActions(false);  // they would draw, explain or print the person just cleared
     session_->clearCharts();
     refreshDials();
 }

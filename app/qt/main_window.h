@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow {
     void plotEvents();
     void interpret(const char* title, std::string (*text)(const RunState&, const ParagraphSet&));
     void refreshDials();
+    void enableRunActions(bool enabled);
 
     bool nameFieldRefuses(QLineEdit* field);
     void onClick(QPushButton* button, std::function<void()> action);

@@ -65,13 +65,16 @@ void OpenWindow::ouvrir() {
     if (opening_) {
         return;
     }
+    const auto selected = List1_->selectedItems();
+    if (selected.isEmpty()) {
+        close();  // nothing chosen: the main window keeps its person
+        return;
+    }
     opening_ = true;
     hide();
-    const auto selected = List1_->selectedItems();
-    const int row = selected.isEmpty() ? -1 : List1_->row(selected.front());
-    if (row < 0 || static_cast<std::size_t>(row) >= entries_.size()) {
-        target_.effacer();
-    } else if (const auto bytes = read(entries_[row])) {
+    const int row = List1_->row(selected.front());
+    const bool listed = row >= 0 && static_cast<std::size_t>(row) < entries_.size();
+    if (const auto bytes = listed ? read(entries_[row]) : std::nullopt) {
         target_.effacer();
         const auto parts = splitPersonFileName(entries_[row].fileName);
         PersonRecord person = target_.person();

@@ -34,8 +34,8 @@ class OpenWindow : public QWidget {
     static OpenWindow* existing();
 
     // "Ouvrir" (and a double-click on a line): clears the main window, loads the selected person,
-    // reruns everything, closes this window. A file that cannot be read or is no person file is only
-    // reported: the main window stays as it was.
+    // reruns everything, closes this window. With no line selected it only closes this window; a file
+    // that cannot be read or is no person file is only reported: the main window stays as it was.
     void ouvrir();
     // "Abandonner": closes this window, nothing else.
     void abandonner();

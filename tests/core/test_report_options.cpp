@@ -1,10 +1,27 @@
 #include <QtTest>
 #include <sstream>
 
+#include "app/command_line.h"
 #include "app/json_writer.h"
 #include "app/report_command.h"
+#include "app/session.h"
+#include "calendar/entry_checks.h"
 
 using namespace selenarc;
+
+namespace {
+
+std::vector<std::string> words(const QByteArrayList& arguments) {
+    std::vector<std::string> result;
+    for (const QByteArray& argument : arguments) {
+        result.push_back(argument.toStdString());
+    }
+    return result;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(ProgramMode)
 
 class ReportOptionsTest : public QObject {
     Q_OBJECT
@@ -34,6 +51,105 @@ class ReportOptionsTest : public QObject {
         const auto parsed = parseReportOptions(words);
         QVERIFY(!parsed.options);
         QVERIFY(!parsed.error.empty());
+    }
+
+    // What the program does with its arguments, before any window system: the detail is the
+    // refusal's reason, or the first name a report runs with.
+    void commandLine_data() {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<ProgramMode>("mode");
+        QTest::addColumn<QString>("detail");
+        const auto report = [](QByteArrayList rest) { return QByteArrayList{"--rapport"} + rest; };
+        QTest::newRow("none") << QByteArrayList{} << ProgramMode::Window << "";
+        QTest::newRow("--help") << QByteArrayList{"--help"} << ProgramMode::Help << "";
+        QTest::newRow("-h") << QByteArrayList{"-h"} << ProgramMode::Help << "";
+        QTest::newRow("--version") << QByteArrayList{"--version"} << ProgramMode::Version << "";
+        QTest::newRow("help and more")
+            << QByteArrayList{"-h", "x"} << ProgramMode::Refused << "option inconnue : x";
+        QTest::newRow("Qt's option") << QByteArrayList{"-platform", "offscreen"} << ProgramMode::Refused
+                                     << "option inconnue : -platform";
+        QTest::newRow("report option alone")
+            << QByteArrayList{"--nom", "D"} << ProgramMode::Refused << "option inconnue : --nom";
+        QTest::newRow("-platform as a name")
+            << report({"--prenom", "-platform", "--nom", "Dupont"}) << ProgramMode::Report << "-platform";
+        QTest::newRow("-reverse as a name")
+            << report({"--prenom", "-reverse"}) << ProgramMode::Report << "-reverse";
+        QTest::newRow("empty --fichier")
+            << report({"--fichier", ""}) << ProgramMode::Refused << "nom de fichier vide : --fichier";
+        QTest::newRow("empty --pdf") << report({"--pdf", ""}) << ProgramMode::Refused
+                                     << "nom de fichier vide : --pdf";
+        QTest::newRow("four-byte character")
+            << report({"--prenom", "Zo\xc3\xa9 \xf0\x9d\x84\x9e"}) << ProgramMode::Report << "Zoé 𝄞";
+        const QString notUtf8 = "l'argument 3 n'est pas un texte UTF-8 valide";
+        QTest::newRow("Latin-1") << report({"--prenom", "Ren\xe9"}) << ProgramMode::Refused << notUtf8;
+        QTest::newRow("stray continuation") << report({"--nom", "\x80"}) << ProgramMode::Refused << notUtf8;
+        QTest::newRow("overlong slash") << report({"--nom", "\xc0\xaf"}) << ProgramMode::Refused << notUtf8;
+        QTest::newRow("overlong, 3 bytes")
+            << report({"--nom", "\xe0\x80\xaf"}) << ProgramMode::Refused << notUtf8;
+        QTest::newRow("surrogate") << report({"--nom", "\xed\xa0\x80"}) << ProgramMode::Refused << notUtf8;
+        QTest::newRow("beyond U+10FFFF")
+            << report({"--nom", "\xf4\x90\x80\x80"}) << ProgramMode::Refused << notUtf8;
+        QTest::newRow("cut short") << report({"--nom", "\xe2\x82"}) << ProgramMode::Refused << notUtf8;
+        QTest::newRow("not UTF-8, not an option") << QByteArrayList{"\xff"} << ProgramMode::Refused
+                                                  << "l'argument 1 n'est pas un texte UTF-8 valide";
+    }
+    void commandLine() {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(ProgramMode, mode);
+        QFETCH(QString, detail);
+        const CommandLine command = parseCommandLine(words(arguments));
+        QCOMPARE(command.mode, mode);
+        QCOMPARE(QString::fromStdString(mode == ProgramMode::Report ? command.report.person.t_prenom
+                                                                    : command.error),
+                 detail);
+    }
+
+    // The report from parsed options: its status, whether standard output got the JSON, and the
+    // message on standard error. A saved person named without a folder is looked for in the data folder.
+    void runReport_data() {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<bool>("pdfWritten");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("json");
+        QTest::addColumn<QString>("message");
+        const QByteArrayList jean{"--prenom", "Jean", "--nom", "Dupont"};
+        QTest::newRow("report") << jean << true << kReportOk << true << "";
+        QTest::newRow("PDF not written") << jean << false << kReportOutputFailed << false << "PDF refusé";
+        QTest::newRow("first name with *") << QByteArrayList{"--prenom", "Jean*", "--nom", "Dupont"} << true
+                                           << kReportCheckFailed << false << kFirstNameForbiddenMessage;
+        QTest::newRow("last name ../x") << QByteArrayList{"--prenom", "Jean", "--nom", "../x"} << true
+                                        << kReportCheckFailed << false << kLastNameForbiddenMessage;
+        QTest::newRow("both refused") << QByteArrayList{"--prenom", "J.", "--nom", "D,"} << true
+                                      << kReportCheckFailed << false << kFirstNameForbiddenMessage;
+        QTest::newRow("file in the data folder")
+            << QByteArrayList{"--fichier", "Zoé#Dupont.atl"} << true << kReportOk << true << "";
+        QTest::newRow("file named with its folder")
+            << QByteArrayList{"--fichier", "./Zoé#Dupont.atl"} << true << kReportCheckFailed << false << "";
+    }
+    void runReport() {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(bool, pdfWritten);
+        QFETCH(int, status);
+        QFETCH(bool, json);
+        QFETCH(QString, message);
+        QTemporaryDir data;
+        QFile file(data.filePath("Zoé#Dupont.atl"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("DNA=14/07/1975\r\nHNA=08h45\r\n") > 0);
+        file.close();
+        auto parsed =
+            parseReportOptions(words(arguments + QByteArrayList{"--aujourdhui", "06/12/2026 10h30"}));
+        QVERIFY(parsed.options);
+        parsed.options->dataFolder = data.path().toStdString();
+        std::ostringstream out, err;
+        const ReportExtra pdf = [pdfWritten](Session&, const ReportOptions&, std::ostream& reasons) {
+            reasons << (pdfWritten ? "" : "PDF refusé\n");
+            return pdfWritten;
+        };
+        const int got = selenarc::runReport(*parsed.options, SELENARC_SOURCE_DIR "/data", {}, out, err, pdf);
+        QCOMPARE(got, status);
+        QCOMPARE(out.str().starts_with("{\"BirthUT\""), json);
+        QVERIFY(json || out.str().empty());
+        QVERIFY2(message.isEmpty() || err.str() == message.toStdString() + "\n", err.str().c_str());
     }
 
     void defaultsAreTheWindows() {

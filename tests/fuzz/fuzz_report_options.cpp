@@ -1,6 +1,7 @@
 // Options of the report command, the input cut into arguments at each NUL byte. Either the options
 // are refused with a reason, or every value lies in its range: time-zone row 0..25, a real date and
-// a time of day below 24h for "today", at most twelve events, each kept exactly as given.
+// a time of day below 24h for "today", at most twelve events, each kept exactly as given, no empty
+// file name.
 #include "app/report_command.h"
 #include "fuzz_support.h"
 
@@ -26,6 +27,8 @@ int fuzzReportOptions(const uint8_t* data, size_t size) {
     // The events, in order, then empty rows: "date=name" cut at the first "=", or the date alone.
     std::vector<std::string> given;
     for (size_t i = 0; i + 1 < arguments.size(); i += 2) {
+        FUZZ_EXPECT((arguments[i] != "--pdf" && arguments[i] != "--fichier") || !arguments[i + 1].empty(),
+                    "empty file name accepted");
         if (arguments[i] == "--evenement") {
             given.push_back(arguments[i + 1] + (arguments[i + 1].find('=') == std::string::npos ? "=" : ""));
         }

@@ -1,16 +1,7 @@
 #!/usr/bin/env bash
 # The headless report: exit statuses, the exact messages on standard error, the JSON keys and a
 # few values that the worked examples fix.
-set -u
-selenarc=$1
-failures=0
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-
-fail() {
-    echo "ÉCHEC : $*"
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/../support/script_checks.sh"
 
 # expect STATUS STDERR-TEXT ARGS...: runs the report, checks the status and, when given, stderr.
 expect() {
@@ -82,10 +73,34 @@ for key in ("SoliLunarText", "JupiterText", "SaturnText", "JupiterTable", "Satur
         problems.append(f"clé absente : {key}")
 if report["JupiterTable"]["BoundaryText"][6] != "05/09/2021":
     problems.append("JupiterTable")
+# The dial of the current cycle c shows the signs of the span it draws: QuarterSign row c - 1.
+for planet, current in (("Jupiter", "CurrentJupiterCycle"), ("Saturn", "CurrentSaturnCycle")):
+    row = report[planet + "Table"]["QuarterSign"][report[current] - 1]
+    if report[planet + "DialSigns"] != [int(sign) if sign.strip() else 0 for sign in row]:
+        problems.append(f"{planet}DialSigns {report[planet + 'DialSigns']} au lieu de la ligne {row}")
 for problem in problems:
     print("ÉCHEC :", problem)
 sys.exit(1 if problems else 0)
 EOF
+
+# The first dial of each planet opens on the natal sign, births all over the tables' range; with no
+# current cycle the dials show no sign.
+for birth in 01/01/1820 15/06/1850 29/02/1880 15/06/1899 31/12/1935 15/06/1970 10/10/2001 15/06/2063 \
+             15/06/2150 31/12/2279; do
+    expect 0 "" "${person[@]}" --date "$birth" --aujourdhui "01/01/$((${birth:6:4} + 2)) 12h00"
+    python3 - "$scratch/out" "$birth" <<'EOF' || failures=$((failures + 1))
+import json, sys
+report = json.load(open(sys.argv[1]))
+for planet in ("Jupiter", "Saturn"):
+    if report[f"Current{planet}Cycle"] != 1 or report[f"{planet}DialSigns"][0] != report[f"Natal{planet}Sign"]:
+        print(f"ÉCHEC : {sys.argv[2]} : conjonction du 1er cycle de {planet} {report[planet + 'DialSigns']}, "
+              f"signe natal {report['Natal' + planet + 'Sign']}")
+        sys.exit(1)
+EOF
+done
+expect 0 "" "${person[@]}" --date 01/01/1820 "${now[@]}"
+python3 -c 'import json, sys; r = json.load(open(sys.argv[1])); sys.exit(r["JupiterDialSigns"] + r["SaturnDialSigns"] != [0] * 8)' \
+    "$scratch/out" || fail "signes de cadran sans cycle courant"
 
 # A saved person (Windows-1252, CR LF, lower-case key): names from the file name, events included.
 printf 'dna=14/07/1975\r\nHNA=08h45\r\nFUS=12\r\nE-D=15/05/1999\r\nE-N=F\xeate\r\n' > "$scratch/Zo_Anne#Dupont-Martin.atl"

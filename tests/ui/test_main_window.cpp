@@ -175,7 +175,65 @@ class MainWindowTest : public QObject {
         QVERIFY(lunar.lines.empty() && lunar.circles.empty());
         QVERIFY(lunar.findLabel("l_nl")->visible);        // the quarter names stay where they were
         QVERIFY(!lunar.findLabel("ladate(0)")->visible);  // dates and ages are hidden
-        QVERIFY(child<QPushButton>("Command4")->isEnabled());
+        // Nothing left to plot, explain or print until the next run.
+        for (const char* name : {"Command2", "Command8", "Command4", "Command5", "Command7"}) {
+            QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
+        }
+        QVERIFY(!child<QAction>("m_rapport")->isEnabled());
+        QVERIFY(!window_->session().plotEvents(window_->person().events, makeDateTime(2026, 12, 6)));
+        typePerson({"Jean", "Dupont", "01/01/1950", "12h00"});
+        QVERIFY(window_->calculer());
+        QVERIFY(child<QPushButton>("Command8")->isEnabled() && child<QAction>("m_rapport")->isEnabled());
+    }
+
+    // Jean Dupont, then a birth whose cycles all ended before today: no dial, label, picture or
+    // event of the first run is left, each dial says why it is empty, and choosing an entry of its
+    // list draws that cycle (the other dials keep their note).
+    void runWithoutCurrentCycleLeavesNoDial_data() {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("cycle de vie") << 0;
+        QTest::newRow("Jupiter") << 1;
+        QTest::newRow("Saturne") << 2;
+    }
+    void runWithoutCurrentCycleLeavesNoDial() {
+        QFETCH(int, tab);
+        const QString dial = QString("Picture%1").arg(tab + 1);
+        const QString list = QString("Combo%1").arg(tab + 2);
+        calculer();
+        type("s_date_0", "15/05/1975");
+        type("s_pers_0", "Mariage");
+        QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>("Command8"), Qt::LeftButton);
+        QCOMPARE(child<DialWidget>("Picture1")->surface().findLabel("Texte(2)")->caption, "Mariage");
+        const auto note = [this](const QString& name) { return child<QLabel>(qPrintable(name + "Note")); };
+        QVERIFY(note(dial)->isHidden());
+
+        type("Text1", "01/01/1820");
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(messages_.empty());
+        auto* entries = child<QComboBox>(qPrintable(list));
+        QVERIFY(entries->count() > 0);
+        QCOMPARE(entries->currentIndex(), -1);
+        const ChartSurface& surface = child<DialWidget>(qPrintable(dial))->surface();
+        QVERIFY(surface.lines.empty() && surface.circles.empty());
+        for (const ChartLabel& label : surface.labels) {
+            QVERIFY2(!label.visible || label.name.starts_with("Label"), label.name.c_str());
+        }
+        for (const SignPicture& picture : surface.pictures) {
+            QVERIFY2(!picture.visible, picture.name.c_str());
+        }
+        QVERIFY(!note(dial)->isHidden());
+        QCOMPARE(note(dial)->text(),
+                 "Aucun cycle ne contient la date du jour : choisissez un cycle dans la liste.");
+
+        child<QTabWidget>("SSTab1")->setCurrentIndex(tab);
+        entries->setCurrentIndex(0);
+        QVERIFY(!surface.lines.empty());
+        QVERIFY(note(dial)->isHidden());
+        for (const QString other : {"Picture1", "Picture2", "Picture3"}) {
+            QCOMPARE(note(other)->isHidden(), other == dial);
+        }
+        QVERIFY(!child<DialWidget>("Picture1")->surface().findLabel("Texte(2)")->visible);
     }
 
     void helpWindowIsOneInstanceWithTheExactText() {

@@ -39,15 +39,15 @@ class OpenWindowTest : public QObject {
     }
 
     // Saved, date and zone changed, then the window ended in each way (the row name): the chosen line,
-    // by button or double click, brings everything back and reruns; no line, or a file gone since,
-    // only clears; "Abandonner" leaves the main window alone.
+    // by button or double click, brings everything back and reruns; a file gone since only clears;
+    // no line chosen, or "Abandonner", leaves the main window alone.
     void saveThenOpen_data() {
         QTest::addColumn<QString>("after");  // Text1|t_prenom|t_nom|s_pers_11|Combo1|cycles listed
         QTest::addColumn<QString>("message");
         const QString restored = "14/07/1965|Jean Pierre|Dupont|Mère|3|1", saved = "Enregistrement effectué";
         QTest::newRow("open") << restored << saved;
         QTest::newRow("double") << restored << saved;
-        QTest::newRow("none") << "||||20|0" << saved;
+        QTest::newRow("none") << "01/01/2000|Jean Pierre|Dupont|Mère|20|0" << saved;
         QTest::newRow("abandon") << "01/01/2000|Jean Pierre|Dupont|Mère|20|0" << saved;
         // A file that cannot be opened leaves the main window as it was, with a message naming it.
         const QString untouched = "01/01/2000|Jean Pierre|Dupont|Mère|20|0";
