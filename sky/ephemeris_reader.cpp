@@ -1,8 +1,8 @@
 #include "sky/ephemeris_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
-#include <sstream>
 
 #include "sky/sign_names.h"
 
@@ -32,6 +32,9 @@ std::optional<int> wholeNumber(std::optional<std::string_view> field) {
         return std::nullopt;
     }
     std::string_view text = *field;
+    if (text.size() == 2 && isDigit(text[0]) && isDigit(text[1])) {
+        return (text[0] - '0') * 10 + (text[1] - '0');  // the usual day or month: no blank, no sign
+    }
     text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -90,21 +93,32 @@ std::string lineError(const std::string& fileName, int lineNumber, std::string_v
 }
 
 // Calls visit(line, lineNumber) for each non-blank line; CR LF, a lone LF and a lone CR all end a
-// line. Stops at the first false.
+// line. Stops at the first false. The next CR and the next LF are each looked for with memchr only
+// once the scan has passed them: one pass over the text whatever the line ends.
 template <typename Visit>
 bool forEachLine(std::string_view content, Visit visit) {
+    if (content.empty()) {
+        return true;
+    }
+    const char* const begin = content.data();
+    const char* const end = begin + content.size();
+    const auto next = [end](const char* from, char c) {
+        const void* found = std::memchr(from, c, static_cast<size_t>(end - from));
+        return found ? static_cast<const char*>(found) : end;
+    };
+    const char* nextCR = next(begin, '\r');
+    const char* nextLF = next(begin, '\n');
     int lineNumber = 0;
-    while (!content.empty()) {
-        // A plain scan: find_first_of with two characters is several times slower on these short lines.
-        const size_t end = static_cast<size_t>(
-            std::find_if(content.begin(), content.end(), [](char c) { return c == '\n' || c == '\r'; }) -
-            content.begin());
-        const std::string_view line = content.substr(0, end);
-        size_t next = std::min(end + 1, content.size());
-        if (end < content.size() && content[end] == '\r' && next < content.size() && content[next] == '\n') {
-            ++next;
+    for (const char* start = begin; start < end;) {
+        if (nextCR < start) {
+            nextCR = next(start, '\r');
         }
-        content.remove_prefix(next);
+        if (nextLF < start) {
+            nextLF = next(start, '\n');
+        }
+        const char* stop = std::min(nextCR, nextLF);
+        const std::string_view line(start, static_cast<size_t>(stop - start));
+        start = stop == end ? end : stop + (stop == nextCR && stop + 1 == nextLF ? 2 : 1);
         ++lineNumber;
         if (isBlank(line)) {
             continue;
@@ -116,12 +130,20 @@ bool forEachLine(std::string_view content, Visit visit) {
     return true;
 }
 
+// Lines in the text, counted once so that a table's vector is sized before it is filled; CR LF
+// counts one line and a lone CR another.
+size_t lineCount(std::string_view content) {
+    const auto feeds = static_cast<size_t>(std::count(content.begin(), content.end(), '\n'));
+    return feeds > 0 ? feeds + 1 : static_cast<size_t>(std::count(content.begin(), content.end(), '\r')) + 1;
+}
+
 }  // namespace
 
 std::optional<IngressTable> parseIngressText(std::string_view content, const std::string& fileName,
                                              std::string& error) {
     IngressTable table;
     table.fileName = fileName;
+    table.accepted.reserve(lineCount(content));
     const bool ok = forEachLine(content, [&](std::string_view line, int lineNumber) {
         const std::optional<CivilDate> date = lineDate(line);
         if (!date) {
@@ -157,6 +179,7 @@ std::optional<LunationTable> parseLunationText(std::string_view content, const s
                                                std::string& error) {
     LunationTable table;
     table.fileName = fileName;
+    table.lines.reserve(lineCount(content));
     const bool ok = forEachLine(content, [&](std::string_view line, int lineNumber) {
         const std::optional<int> number = wholeNumber(columns(line, 1, 4));
         if (!number) {
@@ -233,15 +256,16 @@ std::optional<std::string> readFile(const std::filesystem::path& folder, const s
         error = "Table " + fileName + " introuvable";
         return std::nullopt;
     }
+    // One read into a buffer of the file's size: no stream copy, no growth.
     std::ifstream in(path, std::ios::binary);
+    const auto size = std::filesystem::file_size(path, code);
     std::string content;
-    if (in) {
-        // One block read (a character-by-character copy costs more than the parsing).
-        std::ostringstream whole;
-        whole << in.rdbuf();
-        content = std::move(whole).str();
+    if (in && !code) {
+        content.resize(static_cast<size_t>(size));
+        in.read(content.data(), static_cast<std::streamsize>(content.size()));
+        content.resize(static_cast<size_t>(in.gcount()));
     }
-    if (!in.is_open() || in.bad()) {
+    if (!in.is_open() || in.bad() || code) {
         error = "Table " + fileName + " illisible";
         return std::nullopt;
     }
