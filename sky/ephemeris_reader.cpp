@@ -54,10 +54,33 @@ std::optional<int> wholeNumber(std::optional<std::string_view> field) {
     return negative ? -value : value;
 }
 
+// Digits of line[first, first + count), or -1 when one of them is not a digit.
+int plainDigits(std::string_view line, size_t first, size_t count) {
+    int value = 0;
+    for (size_t i = first; i < first + count; ++i) {
+        const unsigned digit = static_cast<unsigned char>(line[i]) - unsigned{'0'};
+        if (digit > 9) {
+            return -1;
+        }
+        value = value * 10 + static_cast<int>(digit);
+    }
+    return value;
+}
+
 std::optional<CivilDate> lineDate(std::string_view line) {
-    const auto day = wholeNumber(columns(line, 1, 2));
-    const auto month = wholeNumber(columns(line, 4, 2));
-    const auto year = wholeNumber(columns(line, 7, 4));
+    // "DD/MM/YYYY", the shape of every line of the shipped tables, read directly; any other shape
+    // (a blank or a sign in a field) goes through the field reader.
+    std::optional<int> day, month, year;
+    if (line.size() >= 10 && line[2] == '/' && line[5] == '/') {
+        day = plainDigits(line, 0, 2);
+        month = plainDigits(line, 3, 2);
+        year = plainDigits(line, 6, 4);
+    }
+    if (!day || !month || !year || *day < 0 || *month < 0 || *year < 0) {
+        day = wholeNumber(columns(line, 1, 2));
+        month = wholeNumber(columns(line, 4, 2));
+        year = wholeNumber(columns(line, 7, 4));
+    }
     if (!day || !month || !year || *day < 1 || *month < 1) {
         return std::nullopt;
     }
