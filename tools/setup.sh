@@ -11,7 +11,7 @@ packages=(
     hunspell hunspell-fr grammalecte-cli poppler-utils valgrind python3
     dpkg-dev appstream strace qt6-translations-l10n
     fonts-dejavu-core
-    libhowardhinnant-date-dev tzdata
+    libhowardhinnant-date-dev tzdata locales
 )
 
 missing=()
@@ -28,6 +28,16 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq >&2
     "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >&2
+fi
+
+# One test runs in the French locale the window meets on a user's machine.
+if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf-\?8'; then
+    echo "Création de la locale fr_FR.UTF-8" >&2
+    sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -qx 'fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo_cmd[@]}" locale-gen >&2
 fi
 
 selenarc_build() {

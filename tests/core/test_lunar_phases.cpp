@@ -10,16 +10,20 @@ using namespace selenarc;
 class LunarPhasesTest : public QObject {
     Q_OBJECT
   private slots:
-    // Published check values, UT cut to the minute; phase 0 NL, 1 PQ, 2 PL, 3 DQ (the quarters
-    // share a table, the sign of their correction differs).
+    // The check values Meeus publishes with these coefficients (Astronomical Formulae for
+    // Calculators), UT cut to the minute; phase 0 NL, 1 PQ, 2 PL, 3 DQ (the quarters share a
+    // table, the sign of their correction differs).
     void phaseInstants_data() {
         QTest::addColumn<int>("phase");
         QTest::addColumn<int>("lunation");
         QTest::addColumn<QString>("expected");
         QTest::newRow("618 new moon") << 0 << 618 << "19/12/1949 à 18h57";
         QTest::newRow("618 first quarter") << 1 << 618 << "27/12/1949 à 06h32";
+        QTest::newRow("618 full moon") << 2 << 618 << "04/01/1950 à 07h49";
         QTest::newRow("618 last quarter") << 3 << 618 << "11/01/1950 à 10h32";
-        QTest::newRow("1237 full moon") << 2 << 1237 << "21/01/2000 à 04h41";
+        QTest::newRow("1237 new moon") << 0 << 1237 << "06/01/2000 à 18h14";
+        QTest::newRow("1237 full moon (lunar eclipse night)") << 2 << 1237 << "21/01/2000 à 04h41";
+        QTest::newRow("1238 new moon") << 0 << 1238 << "05/02/2000 à 13h04";
     }
     void phaseInstants() {
         QFETCH(int, phase);

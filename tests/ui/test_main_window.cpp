@@ -1,5 +1,6 @@
 #include <QtTest>
 #include <QtWidgets>
+#include <clocale>
 
 #include "app/help_text.h"
 #include "app/qt/help_window.h"
@@ -33,6 +34,15 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
+    // ctest runs this binary in the French locale of a user's machine (decimal comma, French
+    // month names): without it installed, every check below would run in C and prove nothing.
+    void initTestCase() {
+        if (qEnvironmentVariable("LC_ALL").startsWith("fr_FR")) {
+            // The C library falls back to "C" when the locale is not installed; Qt would not say so.
+            QCOMPARE(QByteArray(std::setlocale(LC_ALL, nullptr)), qgetenv("LC_ALL"));
+            QCOMPARE(QLocale::system().decimalPoint(), ",");
+        }
+    }
     void init() {
         messages_.clear();
         window_ = std::make_unique<MainWindow>(
@@ -243,14 +253,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(first->windowTitle(), "Aide");
         QTest::mouseClick(first->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QTRY_VERIFY(HelpWindow::existing() == nullptr);
-        // Sixteen lines ended by CR LF, the seventh blank, five with a trailing space.
-        const QList<QByteArray> lines = QByteArray(kHelpText).split('\n');
-        QCOMPARE(lines.size(), 17);
-        QVERIFY(lines[15].endsWith("Fichier/Ouvrir.\r") && lines[16].isEmpty());
-        QCOMPARE(lines[6], "\r");
-        for (int line : {10, 11, 12, 14, 15}) {
-            QVERIFY2(lines[line - 1].endsWith(" \r"), QByteArray::number(line));
-        }
     }
 };
 

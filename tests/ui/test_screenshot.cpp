@@ -9,7 +9,7 @@
 using namespace selenarc;
 
 // Renders the main window after a run, at 100 % and 200 %, into PNG files beside the tests
-// (tools/screenshot.sh copies one into the README's folder). Also a guard: a run must draw the dials.
+// (tools/screenshot.sh copies one into the README's folder).
 class ScreenshotTest : public QObject {
     Q_OBJECT
   private slots:
