@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fstream>
-#include <system_error>
 #include <tuple>
 #include <utility>
 
-#include "app/entry_validation.h"
 #include "app/system_reason.h"
-#include "interpretation/utf8.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
@@ -111,46 +107,15 @@ bool isBinaryByte(char c) {
 // A value stays on its own line, readable as text: line breaks and other control characters inside
 // it become blanks.
 std::string oneLine(const std::string& value) {
-    std::string line = trimmed(value);
+    std::string line(trimmed(value));
     std::replace_if(line.begin(), line.end(), isBinaryByte, ' ');
     return line;
 }
 
 // "FUS=" value: a whole number 0..25 (surrounding blanks allowed), else nothing.
 std::optional<int> timeZoneRowValue(const std::string& value) {
-    const std::string digits = trimmed(value);
-    if (digits.empty() || digits.size() > 9 ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    const int row = std::stoi(digits);
-    return row <= 25 ? std::optional<int>(row) : std::nullopt;
-}
-
-// The lines of a text, split at CR LF, a lone CR or a lone LF, and whether the last one has its
-// line break (a file that stops in the middle of a line has been cut).
-struct TextLines {
-    std::vector<std::string_view> lines;
-    bool endsWithBreak = true;
-};
-
-TextLines splitLines(std::string_view text) {
-    TextLines split;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            split.lines.push_back(text.substr(start));
-            split.endsWithBreak = false;
-            break;
-        }
-        split.lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-            ++start;
-        }
-    }
-    return split;
+    const std::optional<int> row = parseWholeNumber<int>(trimmed(value));
+    return row && *row <= 25 ? row : std::nullopt;
 }
 
 // True when the bytes are valid UTF-8 holding at least one non-ASCII character: such a text is
@@ -326,9 +291,11 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
     if (bytes.empty()) {
         return refuse("le fichier est vide");
     }
-    const TextLines lines = splitLines(bytes);
-    for (std::size_t i = 0; i < lines.lines.size(); ++i) {
-        if (std::any_of(lines.lines[i].begin(), lines.lines[i].end(), isBinaryByte)) {
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    // A file that stops in the middle of a line has been cut.
+    const bool endsWithBreak = endsWithLineBreak(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (std::any_of(lines[i].begin(), lines[i].end(), isBinaryByte)) {
             return refuse("ligne " + std::to_string(i + 1) +
                           " : octets binaires, ce n'est pas une fiche de personne");
         }
@@ -341,8 +308,8 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
         reading.problems.push_back("ligne " + std::to_string(index + 1) + " : " + what);
     };
 
-    std::size_t usable = lines.lines.size();
-    if (!lines.endsWithBreak) {
+    std::size_t usable = lines.size();
+    if (!endsWithBreak) {
         --usable;
         note(usable, "le fichier s'arrête au milieu de cette ligne (fichier coupé) ; elle est ignorée");
     }
@@ -352,14 +319,13 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
     const auto keyOf = [](std::string_view line) {
         return line.size() < 4 ? std::string() : lowerAscii(line.substr(0, 4));
     };
-    if (std::none_of(lines.lines.begin(), lines.lines.end(),
-                     [&](std::string_view l) { return known(keyOf(l)); })) {
+    if (std::none_of(lines.begin(), lines.end(), [&](std::string_view l) { return known(keyOf(l)); })) {
         return refuse("aucune ligne DNA=, HNA=, FUS=, E-D= ou E-N= : ce n'est pas une fiche de personne");
     }
     int row = -1;
     const auto rowValid = [&row] { return row >= 0 && row < PersonRecord::kEventRows; };
     for (std::size_t i = 0; i < usable; ++i) {
-        const std::string_view line = lines.lines[i];
+        const std::string_view line = lines[i];
         const std::string key = keyOf(line);
         const std::string value = key.empty() ? std::string() : decoded(line.substr(4));
         if (key == "dna=") {
@@ -386,7 +352,7 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
             person.events[row].name = value;
         }
     }
-    if (lines.endsWithBreak && usable < kPersonFileLines) {
+    if (endsWithBreak && usable < kPersonFileLines) {
         note(usable - 1, "le fichier s'arrête après cette ligne, une fiche en compte " +
                              std::to_string(kPersonFileLines) + " (fichier coupé ?)");
     }
@@ -406,47 +372,30 @@ std::string personFileProblemText(const std::filesystem::path& file, const Perso
 }
 
 std::optional<std::string> readPersonFileBytes(const std::filesystem::path& file, std::string& error) {
-    const auto cannotRead = [&](const std::string& reason) {
-        error = "Le fichier " + quoted(file) + " ne peut pas être lu : " + reason + ".";
-        return std::nullopt;
-    };
-    // The kind of the file first: a pipe or a device would block or never end, so only a regular
-    // file is ever opened.
-    std::error_code status;
-    const auto kind = std::filesystem::status(file, status).type();
-    if (kind == std::filesystem::file_type::not_found) {
-        error = "Le fichier " + quoted(file) + " est introuvable.";
-        return std::nullopt;
+    WholeFile read = readWholeFile(file, kMaxPersonFileBytes);
+    switch (read.problem) {
+        case FileProblem::None:
+            return std::move(read.bytes);
+        case FileProblem::Missing:
+            error = "Le fichier " + quoted(file) + " est introuvable.";
+            break;
+        case FileProblem::Folder:
+            error = quoted(file) + " est un dossier, pas une fiche.";
+            break;
+        case FileProblem::NotRegular:
+            error = quoted(file) +
+                    " n'est pas un fichier ordinaire (tube, périphérique ou prise), pas une fiche.";
+            break;
+        case FileProblem::Unreadable:
+            error = "Le fichier " + quoted(file) +
+                    " ne peut pas être lu : " + frenchSystemReason(read.reason) + ".";
+            break;
+        case FileProblem::TooLarge:
+            error =
+                "Le fichier " + quoted(file) + " est trop volumineux pour être une fiche (plus de 1 Mio).";
+            break;
     }
-    if (status) {
-        return cannotRead(frenchSystemReason(status));
-    }
-    if (kind == std::filesystem::file_type::directory) {
-        error = quoted(file) + " est un dossier, pas une fiche.";
-        return std::nullopt;
-    }
-    if (kind != std::filesystem::file_type::regular) {
-        error =
-            quoted(file) + " n'est pas un fichier ordinaire (tube, périphérique ou prise), pas une fiche.";
-        return std::nullopt;
-    }
-    errno = 0;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return cannotRead(frenchSystemReason(errno));
-    }
-    // Read one byte past the limit: the size may change between a size query and the reading.
-    std::string bytes(kMaxPersonFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return cannotRead(frenchSystemReason(errno));
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxPersonFileBytes) {
-        error = "Le fichier " + quoted(file) + " est trop volumineux pour être une fiche (plus de 1 Mio).";
-        return std::nullopt;
-    }
-    return bytes;
+    return std::nullopt;
 }
 
 std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, std::string& error,

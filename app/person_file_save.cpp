@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/entry_validation.h"
 #include "app/person_file.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
@@ -59,7 +59,7 @@ std::optional<std::string> birthDateIn(const std::string& bytes) {
     if (!applyPersonFileContent(bytes, held).readable) {
         return std::nullopt;
     }
-    return trimmed(held.Text1);
+    return std::string(trimmed(held.Text1));
 }
 
 // The message refusing a name part, or "".
@@ -89,8 +89,8 @@ bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const 
         return fail("Enregistrement impossible : le dossier des fiches " + quoted(folder.path) +
                     " n'a pas pu être créé.");
     }
-    for (const auto& [field, name] :
-         {std::pair{"le prénom", trimmed(person.t_prenom)}, std::pair{"le nom", trimmed(person.t_nom)}}) {
+    for (const auto& [field, name] : {std::pair{"le prénom", std::string(trimmed(person.t_prenom))},
+                                      std::pair{"le nom", std::string(trimmed(person.t_nom))}}) {
         if (std::string refusal = nameRefusal(field, name); !refusal.empty()) {
             return fail(std::move(refusal));
         }
@@ -100,7 +100,7 @@ bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const 
     if (!before.refusal.empty()) {
         return fail("Le fichier " + quoted(target) + " n'a pas pu être enregistré :\r\n" + before.refusal);
     }
-    const std::string birthDate = trimmed(person.Text1);
+    const std::string birthDate(trimmed(person.Text1));
     const bool own = target == saving.ownFile && before.bytes == saving.ownBytes;
     if (before.regular && !own) {
         if (const auto held = birthDateIn(before.bytes); held != birthDate) {
