@@ -1,11 +1,8 @@
 #include "app/person_file.h"
 
 #include <algorithm>
-#include <array>
-#include <tuple>
 #include <utility>
 
-#include "app/system_reason.h"
 #include "calendar/text.h"
 
 namespace selenarc {
@@ -13,36 +10,9 @@ namespace selenarc {
 namespace {
 
 constexpr char32_t kInvalid = kInvalidCodePoint;
-constexpr char32_t kReplacement = 0xFFFD;
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // The lines of a file written by the program: date, time, zone and twelve pairs.
 constexpr std::size_t kPersonFileLines = 3 + 2 * PersonRecord::kEventRows;
-
-// Windows-1252 bytes 0x80..0x9F; 0 where the code page defines nothing. Other bytes equal Latin-1.
-constexpr std::array<char32_t, 32> kWindows1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char32_t fromWindows1252(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) {
-        const char32_t c = kWindows1252High[byte - 0x80];
-        return c != 0 ? c : kReplacement;
-    }
-    return byte;
-}
-
-// The byte for `c`, or "?" when the code page lacks it.
-char toWindows1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<char>(c);
-    }
-    const auto found = std::find(kWindows1252High.begin(), kWindows1252High.end(), c);
-    if (c != 0 && found != kWindows1252High.end()) {
-        return static_cast<char>(0x80 + (found - kWindows1252High.begin()));
-    }
-    return '?';
-}
 
 // Latin letters of the file names: ASCII letters, the hyphen and ten French accented letters.
 bool keptInName(char32_t c) {
@@ -51,51 +21,6 @@ bool keptInName(char32_t c) {
     }
     constexpr std::u32string_view kAccented = U"éèçàùêâûôî";
     return kAccented.find(c) != std::u32string_view::npos;
-}
-
-// Base letters of U+00C0..U+00FF by position modulo 32 (upper and lower case share a row);
-// nullptr for × and ÷, which are no letters.
-constexpr std::array<const char*, 32> kLatin1Base = {
-    "a", "a", "a", "a", "a", "a", "ae", "c",     "e", "e", "e", "e", "i", "i", "i",  "i",
-    "d", "n", "o", "o", "o", "o", "o",  nullptr, "o", "u", "u", "u", "u", "y", "th", nullptr};
-
-// Lower-case, accent-free spelling of one code point, appended to `out`.
-void appendFolded(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c);
-        return;
-    }
-    if (c == 0xDF) {
-        out += "ss";
-        return;
-    }
-    if (c == 0xFF) {
-        out += "y";
-        return;
-    }
-    if (c >= 0xC0 && c <= 0xFF && kLatin1Base[(c - 0xC0) % 32] != nullptr) {
-        out += kLatin1Base[(c - 0xC0) % 32];
-        return;
-    }
-    switch (c) {
-        case 0x152:
-        case 0x153:
-            out += "oe";
-            return;  // Œ œ
-        case 0x160:
-        case 0x161:
-            out += "s";
-            return;  // Š š
-        case 0x17D:
-        case 0x17E:
-            out += "z";
-            return;  // Ž ž
-        case 0x178:
-            out += "y";
-            return;  // Ÿ
-        default:
-            appendUtf8(out, c == kInvalid ? kReplacement : c);
-    }
 }
 
 // Control bytes other than the tab never occur in a text file.
@@ -138,7 +63,7 @@ std::string validUtf8(std::string_view bytes) {
     out.reserve(bytes.size());
     for (std::size_t pos = 0; pos < bytes.size();) {
         const char32_t c = nextCodePoint(bytes, pos);
-        appendUtf8(out, c == kInvalid ? kReplacement : c);
+        appendUtf8(out, c == kInvalid ? kReplacementCharacter : c);
     }
     return out;
 }
@@ -150,28 +75,10 @@ std::string lowerAscii(std::string_view text) {
     return lower;
 }
 
-std::string quoted(const std::filesystem::path& path) {
-    return "« " + pathToUtf8(path) + " »";
-}
-
 }  // namespace
 
-std::string utf8ToWindows1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        out += toWindows1252(nextCodePoint(utf8, pos));
-    }
-    return out;
-}
-
-std::string windows1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char byte : bytes) {
-        appendUtf8(out, fromWindows1252(static_cast<unsigned char>(byte)));
-    }
-    return out;
+std::string quotedPath(const std::filesystem::path& path) {
+    return "« " + pathToUtf8(path) + " »";
 }
 
 std::filesystem::path pathFromUtf8(std::string_view utf8) {
@@ -221,31 +128,6 @@ std::string displayNamePart(std::string_view part) {
     std::string shown(part);
     std::replace(shown.begin(), shown.end(), '_', ' ');
     return shown;
-}
-
-bool fitsWindows1252(std::string_view utf8) {
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t c = nextCodePoint(utf8, pos);
-        if (c == kInvalid || (toWindows1252(c) == '?' && c != U'?')) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::vector<std::string> charactersOutsideCodePage(std::string_view utf8) {
-    std::vector<std::string> found;
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t c = nextCodePoint(utf8, pos);
-        if (c == kInvalid || (toWindows1252(c) == '?' && c != U'?')) {
-            std::string one;
-            appendUtf8(one, c == kInvalid ? kReplacement : c);
-            if (std::find(found.begin(), found.end(), one) == found.end()) {
-                found.push_back(one);
-            }
-        }
-    }
-    return found;
 }
 
 std::string encodePersonFile(const PersonRecord& person) {
@@ -363,104 +245,12 @@ std::string personFileProblemText(const std::filesystem::path& file, const Perso
     if (reading.problems.empty()) {
         return {};
     }
-    std::string text = reading.readable ? "Le fichier " + quoted(file) + " est abîmé :"
-                                        : "Le fichier " + quoted(file) + " ne peut pas être ouvert :";
+    std::string text = reading.readable ? "Le fichier " + quotedPath(file) + " est abîmé :"
+                                        : "Le fichier " + quotedPath(file) + " ne peut pas être ouvert :";
     for (const std::string& problem : reading.problems) {
         text += "\r\n" + problem + ".";
     }
     return text;
-}
-
-std::optional<std::string> readPersonFileBytes(const std::filesystem::path& file, std::string& error) {
-    WholeFile read = readWholeFile(file, kMaxPersonFileBytes);
-    switch (read.problem) {
-        case FileProblem::None:
-            return std::move(read.bytes);
-        case FileProblem::Missing:
-            error = "Le fichier " + quoted(file) + " est introuvable.";
-            break;
-        case FileProblem::Folder:
-            error = quoted(file) + " est un dossier, pas une fiche.";
-            break;
-        case FileProblem::NotRegular:
-            error = quoted(file) +
-                    " n'est pas un fichier ordinaire (tube, périphérique ou prise), pas une fiche.";
-            break;
-        case FileProblem::Unreadable:
-            error = "Le fichier " + quoted(file) +
-                    " ne peut pas être lu : " + frenchSystemReason(read.reason) + ".";
-            break;
-        case FileProblem::TooLarge:
-            error =
-                "Le fichier " + quoted(file) + " est trop volumineux pour être une fiche (plus de 1 Mio).";
-            break;
-    }
-    return std::nullopt;
-}
-
-std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, std::string& error,
-                                           std::string* notes) {
-    const auto parts = splitPersonFileName(pathToUtf8(file.filename()));
-    if (!parts) {
-        error = "Le nom du fichier " + quoted(file) + " doit avoir la forme Prénom#Nom.atl.";
-        return std::nullopt;
-    }
-    const auto bytes = readPersonFileBytes(file, error);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    PersonRecord person;
-    person.Text1.clear();
-    person.Text2.clear();
-    person.t_prenom = displayNamePart(parts->first);
-    person.t_nom = displayNamePart(parts->last);
-    const PersonFileReading reading = applyPersonFileContent(*bytes, person);
-    if (!reading.readable) {
-        error = personFileProblemText(file, reading);
-        return std::nullopt;
-    }
-    if (notes) {
-        *notes = personFileProblemText(file, reading);
-    }
-    return person;
-}
-
-std::string foldForSorting(std::string_view utf8) {
-    std::string folded;
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        appendFolded(folded, nextCodePoint(utf8, pos));
-    }
-    return folded;
-}
-
-std::vector<PersonListEntry> listPersonFiles(const std::filesystem::path& folder) {
-    std::vector<PersonListEntry> entries;
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, error);
-    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        std::error_code kind;
-        if (it->is_directory(kind)) {
-            continue;
-        }
-        const std::string name = pathToUtf8(it->path().filename());
-        if (const auto parts = splitPersonFileName(name)) {
-            entries.push_back({displayNamePart(parts->first) + " " + displayNamePart(parts->last), name});
-        }
-    }
-    std::vector<std::pair<std::string, PersonListEntry>> keyed;
-    keyed.reserve(entries.size());
-    for (auto& entry : entries) {
-        keyed.emplace_back(foldForSorting(entry.display), std::move(entry));
-    }
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.first, a.second.display, a.second.fileName) <
-               std::tie(b.first, b.second.display, b.second.fileName);
-    });
-    entries.clear();
-    for (auto& [key, entry] : keyed) {
-        entries.push_back(std::move(entry));
-    }
-    return entries;
 }
 
 }  // namespace selenarc

@@ -4,6 +4,7 @@
 
 #include "app/entry_validation.h"
 #include "app/person_file.h"
+#include "app/person_file_storage.h"
 #include "app/report_json.h"
 #include "app/session.h"
 #include "calendar/text.h"

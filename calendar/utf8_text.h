@@ -43,6 +43,9 @@ inline constexpr std::string_view dropChars(std::string_view text, std::size_t c
     return text.substr(byteOffsetOfChar(text, count));
 }
 
+// What a malformed sequence is shown as when decoded text is written back.
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
 // What nextCodePoint returns for a malformed sequence.
 inline constexpr char32_t kInvalidCodePoint = 0xFFFFFFFF;
 
