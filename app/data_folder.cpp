@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "app/entry_validation.h"
 #include "app/person_file.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
@@ -19,7 +19,7 @@ bool ensureFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 DataFolder prepareDataFolder(const std::string& base, const std::filesystem::path& programFolder) {
-    if (const std::string trimmedBase = trimmed(base); !trimmedBase.empty()) {
+    if (const std::string_view trimmedBase = trimmed(base); !trimmedBase.empty()) {
         const auto folder = pathFromUtf8(trimmedBase) / kDataFolderName;
         if (ensureFolder(folder)) {
             return {folder, true};

@@ -1,17 +1,9 @@
 #include "app/entry_validation.h"
 
 #include "calendar/entry_checks.h"
+#include "calendar/text.h"
 
 namespace selenarc {
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 std::optional<EntryFailure> checkEntries(const PersonRecord& person) {
     if (trimmed(person.t_prenom).empty()) {

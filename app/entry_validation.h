@@ -22,7 +22,4 @@ std::optional<EntryFailure> checkEntries(const PersonRecord& person);
 // before the last name's); nothing when both names are clean.
 std::optional<std::string> forbiddenNameMessage(const PersonRecord& person);
 
-// Blanks (spaces, tabs) removed at both ends.
-std::string trimmed(const std::string& text);
-
 }  // namespace selenarc

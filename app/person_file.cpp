@@ -1,52 +1,18 @@
 #include "app/person_file.h"
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
-#include <fstream>
-#include <system_error>
-#include <tuple>
 #include <utility>
 
-#include "app/entry_validation.h"
-#include "app/system_reason.h"
-#include "interpretation/utf8.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
 namespace {
 
 constexpr char32_t kInvalid = kInvalidCodePoint;
-constexpr char32_t kReplacement = 0xFFFD;
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // The lines of a file written by the program: date, time, zone and twelve pairs.
 constexpr std::size_t kPersonFileLines = 3 + 2 * PersonRecord::kEventRows;
-
-// Windows-1252 bytes 0x80..0x9F; 0 where the code page defines nothing. Other bytes equal Latin-1.
-constexpr std::array<char32_t, 32> kWindows1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char32_t fromWindows1252(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) {
-        const char32_t c = kWindows1252High[byte - 0x80];
-        return c != 0 ? c : kReplacement;
-    }
-    return byte;
-}
-
-// The byte for `c`, or "?" when the code page lacks it.
-char toWindows1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<char>(c);
-    }
-    const auto found = std::find(kWindows1252High.begin(), kWindows1252High.end(), c);
-    if (c != 0 && found != kWindows1252High.end()) {
-        return static_cast<char>(0x80 + (found - kWindows1252High.begin()));
-    }
-    return '?';
-}
 
 // Latin letters of the file names: ASCII letters, the hyphen and ten French accented letters.
 bool keptInName(char32_t c) {
@@ -55,51 +21,6 @@ bool keptInName(char32_t c) {
     }
     constexpr std::u32string_view kAccented = U"éèçàùêâûôî";
     return kAccented.find(c) != std::u32string_view::npos;
-}
-
-// Base letters of U+00C0..U+00FF by position modulo 32 (upper and lower case share a row);
-// nullptr for × and ÷, which are no letters.
-constexpr std::array<const char*, 32> kLatin1Base = {
-    "a", "a", "a", "a", "a", "a", "ae", "c",     "e", "e", "e", "e", "i", "i", "i",  "i",
-    "d", "n", "o", "o", "o", "o", "o",  nullptr, "o", "u", "u", "u", "u", "y", "th", nullptr};
-
-// Lower-case, accent-free spelling of one code point, appended to `out`.
-void appendFolded(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c);
-        return;
-    }
-    if (c == 0xDF) {
-        out += "ss";
-        return;
-    }
-    if (c == 0xFF) {
-        out += "y";
-        return;
-    }
-    if (c >= 0xC0 && c <= 0xFF && kLatin1Base[(c - 0xC0) % 32] != nullptr) {
-        out += kLatin1Base[(c - 0xC0) % 32];
-        return;
-    }
-    switch (c) {
-        case 0x152:
-        case 0x153:
-            out += "oe";
-            return;  // Œ œ
-        case 0x160:
-        case 0x161:
-            out += "s";
-            return;  // Š š
-        case 0x17D:
-        case 0x17E:
-            out += "z";
-            return;  // Ž ž
-        case 0x178:
-            out += "y";
-            return;  // Ÿ
-        default:
-            appendUtf8(out, c == kInvalid ? kReplacement : c);
-    }
 }
 
 // Control bytes other than the tab never occur in a text file.
@@ -111,46 +32,15 @@ bool isBinaryByte(char c) {
 // A value stays on its own line, readable as text: line breaks and other control characters inside
 // it become blanks.
 std::string oneLine(const std::string& value) {
-    std::string line = trimmed(value);
+    std::string line(trimmed(value));
     std::replace_if(line.begin(), line.end(), isBinaryByte, ' ');
     return line;
 }
 
 // "FUS=" value: a whole number 0..25 (surrounding blanks allowed), else nothing.
 std::optional<int> timeZoneRowValue(const std::string& value) {
-    const std::string digits = trimmed(value);
-    if (digits.empty() || digits.size() > 9 ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    const int row = std::stoi(digits);
-    return row <= 25 ? std::optional<int>(row) : std::nullopt;
-}
-
-// The lines of a text, split at CR LF, a lone CR or a lone LF, and whether the last one has its
-// line break (a file that stops in the middle of a line has been cut).
-struct TextLines {
-    std::vector<std::string_view> lines;
-    bool endsWithBreak = true;
-};
-
-TextLines splitLines(std::string_view text) {
-    TextLines split;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            split.lines.push_back(text.substr(start));
-            split.endsWithBreak = false;
-            break;
-        }
-        split.lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-            ++start;
-        }
-    }
-    return split;
+    const std::optional<int> row = parseWholeNumber<int>(trimmed(value));
+    return row && *row <= 25 ? row : std::nullopt;
 }
 
 // True when the bytes are valid UTF-8 holding at least one non-ASCII character: such a text is
@@ -173,7 +63,7 @@ std::string validUtf8(std::string_view bytes) {
     out.reserve(bytes.size());
     for (std::size_t pos = 0; pos < bytes.size();) {
         const char32_t c = nextCodePoint(bytes, pos);
-        appendUtf8(out, c == kInvalid ? kReplacement : c);
+        appendUtf8(out, c == kInvalid ? kReplacementCharacter : c);
     }
     return out;
 }
@@ -185,28 +75,10 @@ std::string lowerAscii(std::string_view text) {
     return lower;
 }
 
-std::string quoted(const std::filesystem::path& path) {
-    return "« " + pathToUtf8(path) + " »";
-}
-
 }  // namespace
 
-std::string utf8ToWindows1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        out += toWindows1252(nextCodePoint(utf8, pos));
-    }
-    return out;
-}
-
-std::string windows1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char byte : bytes) {
-        appendUtf8(out, fromWindows1252(static_cast<unsigned char>(byte)));
-    }
-    return out;
+std::string quotedPath(const std::filesystem::path& path) {
+    return "« " + pathToUtf8(path) + " »";
 }
 
 std::filesystem::path pathFromUtf8(std::string_view utf8) {
@@ -258,31 +130,6 @@ std::string displayNamePart(std::string_view part) {
     return shown;
 }
 
-bool fitsWindows1252(std::string_view utf8) {
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t c = nextCodePoint(utf8, pos);
-        if (c == kInvalid || (toWindows1252(c) == '?' && c != U'?')) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::vector<std::string> charactersOutsideCodePage(std::string_view utf8) {
-    std::vector<std::string> found;
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t c = nextCodePoint(utf8, pos);
-        if (c == kInvalid || (toWindows1252(c) == '?' && c != U'?')) {
-            std::string one;
-            appendUtf8(one, c == kInvalid ? kReplacement : c);
-            if (std::find(found.begin(), found.end(), one) == found.end()) {
-                found.push_back(one);
-            }
-        }
-    }
-    return found;
-}
-
 std::string encodePersonFile(const PersonRecord& person) {
     std::string text;
     const auto line = [&text](std::string_view key, const std::string& value) {
@@ -326,9 +173,11 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
     if (bytes.empty()) {
         return refuse("le fichier est vide");
     }
-    const TextLines lines = splitLines(bytes);
-    for (std::size_t i = 0; i < lines.lines.size(); ++i) {
-        if (std::any_of(lines.lines[i].begin(), lines.lines[i].end(), isBinaryByte)) {
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    // A file that stops in the middle of a line has been cut.
+    const bool endsWithBreak = endsWithLineBreak(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (std::any_of(lines[i].begin(), lines[i].end(), isBinaryByte)) {
             return refuse("ligne " + std::to_string(i + 1) +
                           " : octets binaires, ce n'est pas une fiche de personne");
         }
@@ -341,8 +190,8 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
         reading.problems.push_back("ligne " + std::to_string(index + 1) + " : " + what);
     };
 
-    std::size_t usable = lines.lines.size();
-    if (!lines.endsWithBreak) {
+    std::size_t usable = lines.size();
+    if (!endsWithBreak) {
         --usable;
         note(usable, "le fichier s'arrête au milieu de cette ligne (fichier coupé) ; elle est ignorée");
     }
@@ -352,14 +201,13 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
     const auto keyOf = [](std::string_view line) {
         return line.size() < 4 ? std::string() : lowerAscii(line.substr(0, 4));
     };
-    if (std::none_of(lines.lines.begin(), lines.lines.end(),
-                     [&](std::string_view l) { return known(keyOf(l)); })) {
+    if (std::none_of(lines.begin(), lines.end(), [&](std::string_view l) { return known(keyOf(l)); })) {
         return refuse("aucune ligne DNA=, HNA=, FUS=, E-D= ou E-N= : ce n'est pas une fiche de personne");
     }
     int row = -1;
     const auto rowValid = [&row] { return row >= 0 && row < PersonRecord::kEventRows; };
     for (std::size_t i = 0; i < usable; ++i) {
-        const std::string_view line = lines.lines[i];
+        const std::string_view line = lines[i];
         const std::string key = keyOf(line);
         const std::string value = key.empty() ? std::string() : decoded(line.substr(4));
         if (key == "dna=") {
@@ -386,7 +234,7 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
             person.events[row].name = value;
         }
     }
-    if (lines.endsWithBreak && usable < kPersonFileLines) {
+    if (endsWithBreak && usable < kPersonFileLines) {
         note(usable - 1, "le fichier s'arrête après cette ligne, une fiche en compte " +
                              std::to_string(kPersonFileLines) + " (fichier coupé ?)");
     }
@@ -397,121 +245,12 @@ std::string personFileProblemText(const std::filesystem::path& file, const Perso
     if (reading.problems.empty()) {
         return {};
     }
-    std::string text = reading.readable ? "Le fichier " + quoted(file) + " est abîmé :"
-                                        : "Le fichier " + quoted(file) + " ne peut pas être ouvert :";
+    std::string text = reading.readable ? "Le fichier " + quotedPath(file) + " est abîmé :"
+                                        : "Le fichier " + quotedPath(file) + " ne peut pas être ouvert :";
     for (const std::string& problem : reading.problems) {
         text += "\r\n" + problem + ".";
     }
     return text;
-}
-
-std::optional<std::string> readPersonFileBytes(const std::filesystem::path& file, std::string& error) {
-    const auto cannotRead = [&](const std::string& reason) {
-        error = "Le fichier " + quoted(file) + " ne peut pas être lu : " + reason + ".";
-        return std::nullopt;
-    };
-    // The kind of the file first: a pipe or a device would block or never end, so only a regular
-    // file is ever opened.
-    std::error_code status;
-    const auto kind = std::filesystem::status(file, status).type();
-    if (kind == std::filesystem::file_type::not_found) {
-        error = "Le fichier " + quoted(file) + " est introuvable.";
-        return std::nullopt;
-    }
-    if (status) {
-        return cannotRead(frenchSystemReason(status));
-    }
-    if (kind == std::filesystem::file_type::directory) {
-        error = quoted(file) + " est un dossier, pas une fiche.";
-        return std::nullopt;
-    }
-    if (kind != std::filesystem::file_type::regular) {
-        error =
-            quoted(file) + " n'est pas un fichier ordinaire (tube, périphérique ou prise), pas une fiche.";
-        return std::nullopt;
-    }
-    errno = 0;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return cannotRead(frenchSystemReason(errno));
-    }
-    // Read one byte past the limit: the size may change between a size query and the reading.
-    std::string bytes(kMaxPersonFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return cannotRead(frenchSystemReason(errno));
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxPersonFileBytes) {
-        error = "Le fichier " + quoted(file) + " est trop volumineux pour être une fiche (plus de 1 Mio).";
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, std::string& error,
-                                           std::string* notes) {
-    const auto parts = splitPersonFileName(pathToUtf8(file.filename()));
-    if (!parts) {
-        error = "Le nom du fichier " + quoted(file) + " doit avoir la forme Prénom#Nom.atl.";
-        return std::nullopt;
-    }
-    const auto bytes = readPersonFileBytes(file, error);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    PersonRecord person;
-    person.Text1.clear();
-    person.Text2.clear();
-    person.t_prenom = displayNamePart(parts->first);
-    person.t_nom = displayNamePart(parts->last);
-    const PersonFileReading reading = applyPersonFileContent(*bytes, person);
-    if (!reading.readable) {
-        error = personFileProblemText(file, reading);
-        return std::nullopt;
-    }
-    if (notes) {
-        *notes = personFileProblemText(file, reading);
-    }
-    return person;
-}
-
-std::string foldForSorting(std::string_view utf8) {
-    std::string folded;
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        appendFolded(folded, nextCodePoint(utf8, pos));
-    }
-    return folded;
-}
-
-std::vector<PersonListEntry> listPersonFiles(const std::filesystem::path& folder) {
-    std::vector<PersonListEntry> entries;
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, error);
-    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        std::error_code kind;
-        if (it->is_directory(kind)) {
-            continue;
-        }
-        const std::string name = pathToUtf8(it->path().filename());
-        if (const auto parts = splitPersonFileName(name)) {
-            entries.push_back({displayNamePart(parts->first) + " " + displayNamePart(parts->last), name});
-        }
-    }
-    std::vector<std::pair<std::string, PersonListEntry>> keyed;
-    keyed.reserve(entries.size());
-    for (auto& entry : entries) {
-        keyed.emplace_back(foldForSorting(entry.display), std::move(entry));
-    }
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.first, a.second.display, a.second.fileName) <
-               std::tie(b.first, b.second.display, b.second.fileName);
-    });
-    entries.clear();
-    for (auto& [key, entry] : keyed) {
-        entries.push_back(std::move(entry));
-    }
-    return entries;
 }
 
 }  // namespace selenarc

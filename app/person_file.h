@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,6 +8,7 @@
 
 #include "app/data_folder.h"
 #include "app/person_record.h"
+#include "app/windows1252.h"
 #include "calendar/message_sink.h"
 
 namespace selenarc {
@@ -17,20 +17,12 @@ namespace selenarc {
 // inside the file: they are its name.
 
 inline constexpr std::string_view kPersonFileExtension = ".atl";
-// Anything larger is not one of our files (a full one holds well under 2 KiB).
-inline constexpr std::uintmax_t kMaxPersonFileBytes = 1024 * 1024;
-
-// --- Windows-1252 <-> UTF-8 ---
-// A character Windows-1252 cannot hold, or a malformed UTF-8 sequence, is written as "?".
-std::string utf8ToWindows1252(std::string_view utf8);
-// True when every character of the (valid) UTF-8 text has a Windows-1252 byte.
-bool fitsWindows1252(std::string_view utf8);
-// The five byte values Windows-1252 leaves undefined (81 8D 8F 90 9D) become U+FFFD.
-std::string windows1252ToUtf8(std::string_view bytes);
 
 // UTF-8 text <-> path, the same on every platform.
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string pathToUtf8(const std::filesystem::path& path);
+// The path between French quotes, for messages: "« Jean#Dupont.atl »".
+std::string quotedPath(const std::filesystem::path& path);
 
 // --- Names ---
 // Keeps a-z, A-Z, "-" and é è ç à ù ê â û ô î, turns a blank into "_", drops everything else.
@@ -71,32 +63,5 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
 // The message for the problems of `reading` in `file`: "Le fichier « ... » ..." with one line per
 // problem; "" when there is none.
 std::string personFileProblemText(const std::filesystem::path& file, const PersonFileReading& reading);
-
-// The characters of a name that a file name cannot keep because Windows-1252 cannot hold them
-// (Greek, Chinese, emoji, ...), each once, in order of appearance. Empty for every other name.
-std::vector<std::string> charactersOutsideCodePage(std::string_view utf8);
-
-// --- Disk ---
-// The whole file, or nothing with a French message naming it (missing, not a regular file (a folder,
-// a pipe, a device: never opened, so never waited on), unreadable, too large).
-std::optional<std::string> readPersonFileBytes(const std::filesystem::path& file, std::string& error);
-
-// A person file outside the window (report command): names from the file name, then the lines applied
-// onto a cleared record (empty date and time, default time-zone row, empty rows). Nothing, with the
-// message in `error`, when the file cannot be read or is no person file; `notes` receives the message
-// about a damaged but readable file ("" when sound).
-std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, std::string& error,
-                                           std::string* notes = nullptr);
-
-// --- Listing ---
-struct PersonListEntry {
-    std::string display;   // first + " " + last, "_" shown as blanks
-    std::string fileName;  // the file in the data folder
-};
-// The "*.atl" files of `folder` that have a "#" (directories skipped), sorted alphabetically without
-// regard to case or accents. An unreadable folder gives an empty list.
-std::vector<PersonListEntry> listPersonFiles(const std::filesystem::path& folder);
-// Sort key: lower case, accents removed, so that "Émile" sorts with "emile".
-std::string foldForSorting(std::string_view utf8);
 
 }  // namespace selenarc

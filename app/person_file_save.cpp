@@ -2,16 +2,13 @@
 
 #include <optional>
 
-#include "app/entry_validation.h"
 #include "app/person_file.h"
+#include "app/person_file_storage.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
 namespace {
-
-std::string quoted(const std::filesystem::path& path) {
-    return "« " + pathToUtf8(path) + " »";
-}
 
 Message errorMessage(std::string text) {
     return {std::move(text), "Erreur", MessageIcon::Exclamation};
@@ -32,13 +29,13 @@ FileAtPlace fileAtPlace(const std::filesystem::path& target) {
         return {};
     }
     if (kind == std::filesystem::file_type::symlink) {
-        return {
-            false,
-            {},
-            quoted(target) + " est un lien symbolique : une fiche n'est jamais remplacée à travers un lien."};
+        return {false,
+                {},
+                quotedPath(target) +
+                    " est un lien symbolique : une fiche n'est jamais remplacée à travers un lien."};
     }
     if (kind != std::filesystem::file_type::regular) {
-        return {false, {}, quoted(target) + " n'est pas un fichier ordinaire : il n'est pas remplacé."};
+        return {false, {}, quotedPath(target) + " n'est pas un fichier ordinaire : il n'est pas remplacé."};
     }
     std::string reason;
     auto bytes = readPersonFileBytes(target, reason);
@@ -59,7 +56,7 @@ std::optional<std::string> birthDateIn(const std::string& bytes) {
     if (!applyPersonFileContent(bytes, held).readable) {
         return std::nullopt;
     }
-    return trimmed(held.Text1);
+    return std::string(trimmed(held.Text1));
 }
 
 // The message refusing a name part, or "".
@@ -86,11 +83,11 @@ bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const 
         return false;
     };
     if (!folder.usable) {
-        return fail("Enregistrement impossible : le dossier des fiches " + quoted(folder.path) +
+        return fail("Enregistrement impossible : le dossier des fiches " + quotedPath(folder.path) +
                     " n'a pas pu être créé.");
     }
-    for (const auto& [field, name] :
-         {std::pair{"le prénom", trimmed(person.t_prenom)}, std::pair{"le nom", trimmed(person.t_nom)}}) {
+    for (const auto& [field, name] : {std::pair{"le prénom", std::string(trimmed(person.t_prenom))},
+                                      std::pair{"le nom", std::string(trimmed(person.t_nom))}}) {
         if (std::string refusal = nameRefusal(field, name); !refusal.empty()) {
             return fail(std::move(refusal));
         }
@@ -98,14 +95,15 @@ bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const 
     const auto target = folder.path / pathFromUtf8(personFileName(person));
     const FileAtPlace before = fileAtPlace(target);
     if (!before.refusal.empty()) {
-        return fail("Le fichier " + quoted(target) + " n'a pas pu être enregistré :\r\n" + before.refusal);
+        return fail("Le fichier " + quotedPath(target) + " n'a pas pu être enregistré :\r\n" +
+                    before.refusal);
     }
-    const std::string birthDate = trimmed(person.Text1);
+    const std::string birthDate(trimmed(person.Text1));
     const bool own = target == saving.ownFile && before.bytes == saving.ownBytes;
     if (before.regular && !own) {
         if (const auto held = birthDateIn(before.bytes); held != birthDate) {
             const std::string question =
-                "La fiche " + quoted(target.filename()) + " existe déjà pour une autre personne" +
+                "La fiche " + quotedPath(target.filename()) + " existe déjà pour une autre personne" +
                 (held && !held->empty() ? ", née le " + *held : "") +
                 ".\r\nRemplacer cette fiche par celle de la personne née le " + birthDate + " ?";
             if (!saving.ask || !saving.ask({question, "Enregistrement", MessageIcon::Question})) {
@@ -117,13 +115,13 @@ bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const 
     const std::string reason = saving.replaceFile(
         target, bytes, [&target, &before] { return samePlace(fileAtPlace(target), before); });
     if (!reason.empty()) {
-        return fail("Le fichier " + quoted(target) + " n'a pas pu être enregistré : " + reason);
+        return fail("Le fichier " + quotedPath(target) + " n'a pas pu être enregistré : " + reason);
     }
     // Another program may have replaced the file since: success only for the record just written.
     const FileAtPlace after = fileAtPlace(target);
     if (!after.regular || after.bytes != bytes) {
         return fail(
-            "Le fichier " + quoted(target) +
+            "Le fichier " + quotedPath(target) +
             " a été remplacé par un autre enregistrement pendant celui-ci : cette fiche-ci n'y est pas."
             "\r\nEnregistrez de nouveau.");
     }

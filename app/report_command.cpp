@@ -4,8 +4,10 @@
 
 #include "app/entry_validation.h"
 #include "app/person_file.h"
+#include "app/person_file_storage.h"
 #include "app/report_json.h"
 #include "app/session.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
@@ -15,14 +17,7 @@ std::optional<int> wholeNumber(const std::string& text) {
     if (text.empty() || text.size() > 4) {
         return std::nullopt;
     }
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return parseWholeNumber<int>(text);
 }
 
 // "JJ/MM/AAAA HHhMM"
@@ -108,7 +103,8 @@ int runReport(const ReportOptions& options, const std::filesystem::path& program
     if (!options.personFile.empty()) {
         // As if the "Ouvrir" window had opened it: names from the file name, fields from its lines.
         std::string error, notes;
-        const auto fromFile = readPersonFile(personFilePath(options.personFile, options.dataFolder), error, &notes);
+        const auto fromFile =
+            readPersonFile(personFilePath(options.personFile, options.dataFolder), error, &notes);
         if (!fromFile) {
             err << error << '\n';
             return kReportCheckFailed;

@@ -5,19 +5,12 @@
 #include <string_view>
 
 #include "app/time_zones.h"
+#include "calendar/text.h"
 #include "sky/sign_names.h"
 
 namespace selenarc {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::string signOrUnknown(int16_t sign) {
     const std::string name = SignName(sign);

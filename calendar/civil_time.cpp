@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "calendar/text.h"
+
 namespace selenarc {
 
 using namespace std::chrono;
@@ -42,15 +44,8 @@ std::optional<CivilDate> parseDayMonthYear(std::string_view text) {
     if (text.size() != 10 || text[2] != '/' || text[5] != '/') {
         return std::nullopt;
     }
-    auto number = [&](size_t from, size_t count) -> int {
-        int value = 0;
-        for (size_t i = from; i < from + count; ++i) {
-            if (text[i] < '0' || text[i] > '9') {
-                return -1;
-            }
-            value = value * 10 + (text[i] - '0');
-        }
-        return value;
+    auto number = [&](size_t from, size_t count) {
+        return parseWholeNumber<int>(text.substr(from, count)).value_or(-1);
     };
     const int d = number(0, 2), m = number(3, 2), y = number(6, 4);
     if (d < 0 || m < 0 || y < 0) {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "calendar/utf8_text.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
@@ -28,12 +28,9 @@ bool matchesPositions(std::string_view text, const std::array<CharRange, N>& all
     return true;
 }
 
+// The fields have been checked to be digits.
 int digitsValue(std::string_view digits) {
-    int value = 0;
-    for (char c : digits) {
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return parseWholeNumber<int>(digits).value_or(0);
 }
 
 bool isGregorianLeapYear(int year) {

@@ -1,12 +1,10 @@
 #include "calendar/gazetteer.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 #include "calendar/search_folding.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
@@ -19,12 +17,13 @@ enum Field { Id, Name, Other, Region, Country, Latitude, Longitude, Zone, Popula
 
 template <typename Whole>
 bool readNumber(std::string_view text, Whole& value) {
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return status == std::errc{} && end == text.data() + text.size();
+    const std::optional<Whole> read = parseWholeNumber<Whole>(text);
+    value = read.value_or(value);
+    return read.has_value();
 }
 
-// Degrees written "-4.4863": a sign, digits, a point and up to six decimals. Read by hand, as the
-// library's reading of decimals is the slowest part of loading.
+// Degrees written "-4.4863": a sign, digits, a point and up to six decimals. Read as two whole
+// numbers, as the library's reading of decimals is the slowest part of loading.
 bool readDegrees(std::string_view text, double& value) {
     const bool negative = text.starts_with('-');
     text.remove_prefix(negative ? 1 : 0);
@@ -36,21 +35,14 @@ bool readDegrees(std::string_view text, double& value) {
         (point != std::string_view::npos && decimals.empty())) {
         return false;
     }
-    long scaled = 0;
-    long scale = 1;
-    for (const char c : whole) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        scaled = scaled * 10 + (c - '0');
+    const std::optional<long> degrees = parseWholeNumber<long>(whole);
+    const std::optional<long> fraction = decimals.empty() ? 0L : parseWholeNumber<long>(decimals);
+    if (!degrees || !fraction) {
+        return false;
     }
-    for (const char c : decimals) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        scaled = scaled * 10 + (c - '0');
-        scale *= 10;
-    }
+    constexpr long kScales[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    const long scale = kScales[decimals.size()];
+    const long scaled = *degrees * scale + *fraction;
     value = (negative ? -1.0 : 1.0) * static_cast<double>(scaled) / static_cast<double>(scale);
     return true;
 }
@@ -105,18 +97,12 @@ std::string displayName(const Place& place) {
 
 std::optional<Gazetteer> Gazetteer::load(const std::filesystem::path& file, std::string& error) {
     // A folder, or something far larger than any list of places, is not one.
-    std::error_code failure;
-    const bool regular = std::filesystem::is_regular_file(file, failure);
-    const auto bytes = regular ? std::filesystem::file_size(file, failure) : 0;
-    std::ifstream in(file, std::ios::binary);
-    const std::streamoff size =
-        in && regular && !failure && bytes < kLargestList ? static_cast<std::streamoff>(bytes) : -1;
-    std::string content(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-    if (size < 0 || !in.read(content.data(), size)) {
+    WholeFile read = readWholeFile(file, kLargestList - 1);
+    if (!read.bytes) {
         error = "Liste des lieux introuvable : " + file.filename().string() + ".";
         return std::nullopt;
     }
-    return parse(std::move(content), error);
+    return parse(std::move(*read.bytes), error);
 }
 
 std::optional<Gazetteer> Gazetteer::parse(std::string text, std::string& error) {
@@ -129,13 +115,8 @@ std::optional<Gazetteer> Gazetteer::parse(std::string text, std::string& error) 
     gazetteer.folded_.reserve(all.size() / 5);
     std::vector<std::string_view> zones;
     std::size_t lineNumber = 0;
-    for (std::size_t start = 0; start < all.size();) {
-        const std::size_t end = std::min(all.find('\n', start), all.size());
-        std::string_view line = all.substr(start, end - start);
-        if (line.ends_with('\r')) {  // a copy saved with Windows line ends
-            line.remove_suffix(1);
-        }
-        start = end + 1;
+    for (std::string_view rest = all; !rest.empty();) {
+        const std::string_view line = takeLine(rest);
         ++lineNumber;
         if (line.empty() || line.front() == '#') {
             continue;

@@ -7,7 +7,7 @@
 #include <limits>
 #include <optional>
 
-#include "calendar/utf8_text.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 
@@ -57,10 +57,7 @@ std::optional<double> readNumber(std::string_view text) {
     }
     double value = 0.0;
     if (points == 0 && digits <= 9) {  // the usual field: a few digits, summed exactly
-        int32_t whole = 0;
-        for (char c : text) {
-            whole = whole * 10 + (c - '0');
-        }
+        const int32_t whole = parseWholeNumber<int32_t>(text).value_or(0);
         return negative ? -whole : whole;
     }
     if (text.front() == '.') {  // from_chars wants a digit first

@@ -1,18 +1,15 @@
 #include "calendar/time_zone.h"
 
+#include "calendar/text.h"
+
 namespace selenarc {
 
 namespace {
 
-// Value of the digits of a field; a character that is not a digit counts as 0 (the text has been
-// checked before, this only keeps a stray call harmless).
+// Value of the digits of a field; 0 when it holds anything else (the text has been checked before,
+// this only keeps a stray call harmless).
 int fieldValue(std::string_view text, std::size_t from, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = from; i < from + count && i < text.size(); ++i) {
-        const char c = text[i];
-        value = value * 10 + (c >= '0' && c <= '9' ? c - '0' : 0);
-    }
-    return value;
+    return from < text.size() ? parseWholeNumber<int>(text.substr(from, count)).value_or(0) : 0;
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace selenarc {
+
+// UTF-8 decoding, encoding and character counting, for every reader of text.
 
 // Character counting on UTF-8 text: a character is a lead byte and the continuation bytes
 // (10xxxxxx) that follow it. Malformed text never stalls: a stray byte counts as one character.
@@ -40,32 +43,79 @@ inline constexpr std::string_view dropChars(std::string_view text, std::size_t c
     return text.substr(byteOffsetOfChar(text, count));
 }
 
+// What a malformed sequence is shown as when decoded text is written back.
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// What nextCodePoint returns for a malformed sequence.
+inline constexpr char32_t kInvalidCodePoint = 0xFFFFFFFF;
+
+// One code point from `text` at `pos` (advanced past it); kInvalidCodePoint for a malformed sequence, of
+// which one byte is consumed. Rejects overlong forms, surrogates and values above U+10FFFF.
+inline constexpr char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    int length = 0;
+    char32_t value = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, value = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, value = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, value = lead & 0x07, minimum = 0x10000;
+    } else {
+        ++pos;
+        return kInvalidCodePoint;
+    }
+    if (pos + length > text.size()) {
+        ++pos;
+        return kInvalidCodePoint;
+    }
+    for (int i = 1; i < length; ++i) {
+        const unsigned char next = byte(pos + i);
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return kInvalidCodePoint;
+        }
+        value = (value << 6) | (next & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        ++pos;
+        return kInvalidCodePoint;
+    }
+    pos += length;
+    return value;
+}
+
+inline void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 // Well-formed UTF-8: no stray or missing continuation byte, no overlong form, no surrogate,
 // nothing beyond U+10FFFF.
 inline constexpr bool isValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80   ? 1
-                                   : lead < 0xC2 ? 0
-                                   : lead < 0xE0 ? 2
-                                   : lead < 0xF0 ? 3
-                                   : lead < 0xF5 ? 4
-                                                 : 0;
-        if (length == 0 || i + length > text.size()) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (nextCodePoint(text, pos) == kInvalidCodePoint) {
             return false;
         }
-        char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
-        for (std::size_t k = 1; k < length; ++k) {
-            if (!isContinuationByte(text[i + k])) {
-                return false;
-            }
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            return false;
-        }
-        i += length;
     }
     return true;
 }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "interpretation/utf8.h"
+#include "calendar/utf8_text.h"
 
 namespace selenarc {
 namespace {

@@ -1,11 +1,9 @@
 #include "interpretation/paragraphs.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
-#include "interpretation/utf8.h"
+#include "calendar/text.h"
 
 namespace selenarc {
 namespace {
@@ -65,18 +63,9 @@ std::optional<ParagraphSet> parseParagraphText(std::string_view content, const s
     ParagraphSet paragraphs;
     std::map<std::string, std::size_t, std::less<>> firstLineOfKey;
     std::size_t lineNumber = 0;
-    std::size_t start = 0;
-    while (start < content.size()) {
+    for (std::string_view rest = content; !rest.empty();) {
         ++lineNumber;
-        std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = content.size();
-        }
-        std::string_view line = content.substr(start, end - start);
-        start = end + 1;
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
+        const std::string_view line = takeLine(rest);
         if (isBlankLine(line) || line.starts_with('#')) {
             continue;
         }
@@ -115,23 +104,23 @@ std::optional<ParagraphSet> parseParagraphText(std::string_view content, const s
 
 std::optional<ParagraphSet> loadParagraphFile(const std::filesystem::path& file, std::string& error) {
     const std::string name = file.string();
-    std::error_code status;
-    if (!std::filesystem::is_regular_file(file, status)) {
-        error = "Fichier de textes « " + name + " » introuvable.";
-        return std::nullopt;
+    const WholeFile read = readWholeFile(file, kMaxFileBytes);
+    switch (read.problem) {
+        case FileProblem::None:
+            return parseParagraphText(*read.bytes, name, error);
+        case FileProblem::Missing:
+        case FileProblem::Folder:
+        case FileProblem::NotRegular:
+            error = "Fichier de textes « " + name + " » introuvable.";
+            break;
+        case FileProblem::TooLarge:
+            error = "Fichier de textes « " + name + " » illisible ou trop volumineux.";
+            break;
+        case FileProblem::Unreadable:
+            error = "Fichier de textes « " + name + " » illisible.";
+            break;
     }
-    const std::uintmax_t size = std::filesystem::file_size(file, status);
-    if (status || size > kMaxFileBytes) {
-        error = "Fichier de textes « " + name + " » illisible ou trop volumineux.";
-        return std::nullopt;
-    }
-    std::ifstream in(file, std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad() || !in.is_open()) {
-        error = "Fichier de textes « " + name + " » illisible.";
-        return std::nullopt;
-    }
-    return parseParagraphText(content, name, error);
+    return std::nullopt;
 }
 
 std::optional<ParagraphSet> loadAllParagraphs(const std::filesystem::path& interpretationFolder,

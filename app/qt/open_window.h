@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/data_folder.h"
-#include "app/person_file.h"
+#include "app/person_file_storage.h"
 
 class QListWidget;
 

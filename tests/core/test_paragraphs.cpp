@@ -104,7 +104,10 @@ class ParagraphsTest : public QObject {
             << QByteArray("clé\ta\n")
             << "1 : la clé ne doit contenir que des lettres sans accent, des chiffres et des tirets.";
         QTest::newRow("tabs") << QByteArray("I\t\t") << "1 : une seconde tabulation se trouve dans le texte.";
-        QTest::newRow("CR") << QByteArray("I\ta\rb") << "1 : le texte contient un caractère de contrôle.";
+        QTest::newRow("lone CR ends the line")
+            << QByteArray("I\ta\rb") << "2 : il manque la tabulation entre la clé et le texte.";
+        QTest::newRow("control") << QByteArray("I\ta\x01b")
+                                 << "1 : le texte contient un caractère de contrôle.";
         QTest::newRow("Latin-1 e acute") << QByteArray("I1\tt\xE9t\xE9\n") << "1 : " + utf8;
         QTest::newRow("overlong slash") << QByteArray("I1\t\xC0\xAF\n") << "1 : " + utf8;
         QTest::newRow("surrogate") << QByteArray("I1\t\xED\xA0\x80\n") << "1 : " + utf8;

@@ -4,6 +4,7 @@
 
 #include "app/person_file.h"
 #include "app/person_file_save.h"
+#include "app/person_file_storage.h"
 
 using namespace selenarc;
 namespace fs = std::filesystem;

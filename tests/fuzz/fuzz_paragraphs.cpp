@@ -4,10 +4,10 @@
 // second pass changes nothing) and keeps every text well-formed UTF-8.
 #include <algorithm>
 
+#include "calendar/utf8_text.h"
 #include "fuzz_support.h"
 #include "interpretation/french_typography.h"
 #include "interpretation/paragraphs.h"
-#include "interpretation/utf8.h"
 
 namespace selenarc::fuzz {
 namespace {

@@ -4,8 +4,8 @@
 // code page defines; and a file name made from any two names splits back into those cleaned names.
 #include <algorithm>
 
-#include "app/entry_validation.h"
 #include "app/person_file.h"
+#include "calendar/text.h"
 #include "fuzz_support.h"
 
 namespace selenarc::fuzz {
