@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/program_folder.h"
+#include "calendar/birth_moment.h"
 #include "charts/clearing.h"
 #include "charts/planet_dial.h"
 #include "cycles/birth_span.h"
@@ -75,15 +76,15 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
     if (std::string error; !loadTables(error)) {
         return stop(std::nullopt, error);
     }
-    const CivilDate birthDate = *parseDayMonthYear(person.Text1);
+    const BirthMoment birth = *readBirthMoment(person.Text1, person.Text2, person.timeZoneRow);
     const BirthSpan span = supportedBirthSpan(*tables_);
-    if (!isInBirthSpan(span, birthDate)) {
+    if (!isInBirthSpan(span, birth.localDate)) {
         return stop(EntryField::BirthDate, birthSpanMessage(span));
     }
 
     startAfresh();
     // The order of the computations is the run sequence's: each may read what the previous left.
-    lunar_ = calcul_soli_lunaire(person, now, tables_->lunations, state_, sink_);
+    lunar_ = calcul_soli_lunaire(birth, now, tables_->lunations, state_, sink_);
     if (lunar_.Combo2Selected >= 0) {
         selectLunarCycle(lunar_.Combo2Selected, now);  // the drawing stores the two phase angles
     } else {
@@ -98,8 +99,8 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
     saturn_ = calcul_saturne(person.Text1, today, tables_->saturn, state_);
     selectSaturnCycle(saturn_.selectedIndex, now);
 
-    calcul_soleil(birthDate, lunar_.cycle.BirthUT, tables_->sun, state_);
-    calcul_lune(birthDate, lunar_.cycle.BirthUT, tables_->moon, state_);
+    state_.NatalSunSign = calcul_soleil(birth, tables_->sun);
+    state_.NatalMoonSign = calcul_lune(birth, tables_->moon);
     computed_ = true;
     return std::nullopt;
 }
@@ -122,8 +123,7 @@ void Session::selectSaturnCycle(int index, const CivilDateTime& now) {
     }
 }
 
-bool Session::plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows,
-                         const CivilDateTime& now) {
+bool Session::plotEvents(const EventRows& rows, const CivilDateTime& now) {
     if (!computed_) {
         return false;  // no person to plot them for (never computed, or cleared)
     }

@@ -48,7 +48,7 @@ class Session {
 
     // "Ok" of the persons/events panel: false when a row was refused (one message each), no dial
     // is drawn yet, or no person is computed.
-    bool plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, const CivilDateTime& now);
+    bool plotEvents(const EventRows& rows, const CivilDateTime& now);
 
     // What "Effacer" does to the dials (the window empties its own fields and lists); the person is
     // gone until the next run.

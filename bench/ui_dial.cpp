@@ -47,8 +47,8 @@ const SignPictures& pictures() {
 // A whole soli-lunar drawing with twelve persons/events, painted at 100 %.
 void BM_SoliLunarDrawAndPaint(benchmark::State& s) {
     const SoliLunarCycle cycle = benchCycle();
-    std::array<EventRow, PersonRecord::kEventRows> rows;
-    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+    EventRows rows;
+    for (int i = 0; i < kEventRows; ++i) {
         rows[i] = {QString::asprintf("1%d/0%d/19%d", i % 10, i % 9 + 1, 30 + 5 * i).toStdString(),
                    QString::asprintf("Personne %d", i + 1).toStdString()};
     }
@@ -71,9 +71,9 @@ BENCHMARK(BM_SoliLunarDrawAndPaint)->Unit(benchmark::kMillisecond);
 // first is moved along the rim, clear of the others.
 void BM_CrowdedEventLabels(benchmark::State& s) {
     const SoliLunarCycle cycle = benchCycle();
-    std::array<EventRow, PersonRecord::kEventRows> rows;
+    EventRows rows;
     const std::chrono::sys_days first{std::chrono::year{1979} / 6 / 20};
-    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+    for (int i = 0; i < kEventRows; ++i) {
         rows[i] = {formatDayMonthYear(CivilDate{first + std::chrono::days{7 * i}}),
                    "Personne " + std::to_string(i)};
     }

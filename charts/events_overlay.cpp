@@ -17,12 +17,12 @@ static std::string_view trimSpaces(std::string_view text) {
     return text;
 }
 
-bool plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, EventPlot& events,
-                ChartSurface& surface, SoliLunarChartState& chart, const SoliLunarCycle& cycle,
-                const CivilDateTime& now, RunState& state, const MessageSink& sink) {
+bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface, SoliLunarChartState& chart,
+                const SoliLunarCycle& cycle, const CivilDateTime& now, RunState& state,
+                const MessageSink& sink) {
     events.EventCount = 0;
     bool anyBadRow = false;
-    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+    for (int i = 0; i < kEventRows; ++i) {
         const EventRow& row = rows[i];
         if (trimSpaces(row.date).empty()) {
             continue;  // an empty row, whatever its name

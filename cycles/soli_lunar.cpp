@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "calendar/julian_day.h"
-#include "calendar/time_zone.h"
 #include "cycles/life_date.h"
 #include "sky/lunar_phases.h"
 #include "sky/sign_names.h"
@@ -24,14 +23,6 @@ constexpr int kLunations = 6;  // k .. k + 5
 std::string twoDigits(int value) {
     const std::string digits = std::to_string(value);
     return value < 10 ? std::string("0").append(digits) : digits;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // A sign column of the lunation table; a blank column (or none) is no sign.
@@ -94,27 +85,22 @@ constexpr int kOldestListedAge = 100;
 
 }  // namespace
 
-SoliLunarResult calcul_soli_lunaire(const PersonRecord& person, const CivilDateTime& now,
+SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTime& now,
                                     const LunationTable& sl, RunState& state, const MessageSink& sink) {
     SoliLunarResult result;
     state.CurrentLunarCycle = -1;
     state.CurrentCycleStart.clear();
     state.CurrentCycleEnd.clear();
 
-    // Entries are screened before the run; one that still cannot be read leaves an empty result.
-    const std::optional<CivilDate> localDate = parseDayMonthYear(trimmed(person.Text1));
-    if (!localDate) {
-        return result;
-    }
-
     SoliLunarCycle& cycle = result.cycle;
-    cycle.birthDate = *localDate;
-    const UniversalBirthTime ut = toUniversalTime(*localDate, person.Text2, person.timeZoneRow);
-    cycle.BirthUT = {std::chrono::sys_days{ut.date},
-                     std::chrono::hours{ut.hour} + std::chrono::minutes{ut.minute}};
-    cycle.birthUtDateText = formatDayMonthYear(ut.date);
-    cycle.BirthJD =
-        JourJulien(cycle.birthUtDateText + " à " + twoDigits(ut.hour) + "h" + twoDigits(ut.minute), sink);
+    cycle.birthDate = birth.localDate;
+    cycle.BirthUT = birth.universal;
+    cycle.birthUtDateText = formatDayMonthYear(CivilDate{birth.universal.day});
+    const auto hour = std::chrono::duration_cast<std::chrono::hours>(birth.universal.timeOfDay);
+    const auto minute = birth.universal.timeOfDay - hour;
+    cycle.BirthJD = JourJulien(cycle.birthUtDateText + " à " + twoDigits(static_cast<int>(hour.count())) +
+                                   "h" + twoDigits(static_cast<int>(minute.count())),
+                               sink);
     const int32_t k = LunationAt(cycle.BirthJD);
     cycle.BirthLunation = k;
 

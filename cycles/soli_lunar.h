@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/person_record.h"
+#include "calendar/birth_moment.h"
 #include "calendar/civil_time.h"
 #include "calendar/message_sink.h"
 #include "cycles/phase_table.h"
@@ -21,8 +21,8 @@ struct SoliLunarResult {
 // The progressed lunation of a person: the lunation in progress at birth and the five new moons
 // after it, each phase placed in life by the day-for-a-year rule, the cycle list and the cycle of
 // today (written into `state`: CurrentLunarCycle -1 and empty dates when no cycle 0..3 holds
-// today). `person` holds entries already screened; `now` is the present local date and time.
-SoliLunarResult calcul_soli_lunaire(const PersonRecord& person, const CivilDateTime& now,
+// today). `now` is the present local date and time.
+SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTime& now,
                                     const LunationTable& sl, RunState& state, const MessageSink& sink);
 
 }  // namespace selenarc

@@ -37,13 +37,12 @@ int16_t natalSign(const IngressTable& table, CivilDate birthDate, const CivilDat
     return signIndex(std::prev(it)->sign);
 }
 
-void calcul_soleil(CivilDate birthDate, const CivilDateTime& birthUT, const IngressTable& so,
-                   RunState& state) {
-    state.NatalSunSign = natalSign(so, birthDate, birthUT);
+int16_t calcul_soleil(const BirthMoment& birth, const IngressTable& so) {
+    return natalSign(so, birth.localDate, birth.universal);
 }
 
-void calcul_lune(CivilDate birthDate, const CivilDateTime& birthUT, const IngressTable& su, RunState& state) {
-    state.NatalMoonSign = natalSign(su, birthDate, birthUT);
+int16_t calcul_lune(const BirthMoment& birth, const IngressTable& su) {
+    return natalSign(su, birth.localDate, birth.universal);
 }
 
 }  // namespace selenarc

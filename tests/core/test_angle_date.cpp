@@ -11,6 +11,8 @@ using namespace std::chrono;
 
 namespace {
 
+constexpr int kGmtPlusOne = 13;  // time-zone row
+
 const MessageSink kSilent = testing::silentSink();
 
 // The cycle of a birth some minutes after new moon k (JD 2440587.5 = 01/01/1970 0h).
@@ -90,9 +92,8 @@ class AngleDateTest : public QObject {
     }
     void wholeTableRange() {
         QFETCH(QString, birth);
-        PersonRecord person;
-        person.Text1 = birth.left(10).toStdString();
-        person.Text2 = birth.mid(11).toStdString();
+        const BirthMoment person =
+            *readBirthMoment(birth.left(10).toStdString(), birth.mid(11).toStdString(), kGmtPlusOne);
         RunState state;
         const SoliLunarResult run = calcul_soli_lunaire(person, CivilDateTime{}, {}, state, kSilent);
         const auto& rows = run.cycle.table.LifeDate;

@@ -44,7 +44,7 @@ class EventsOverlayTest : public QObject {
         QStringList messages;
         const MessageSink sink = [&](const Message& m) { messages << QString::fromStdString(m.text); };
         affiche_cycle(surface, chart, kCycle, drawn, kNow, state, sink);
-        std::array<EventRow, PersonRecord::kEventRows> typed;
+        EventRows typed;
         for (int i = 0; i < rows.size(); ++i) {
             typed[i] = {rows[i].section('|', 0, 0).toStdString(), rows[i].section('|', 1).toStdString()};
         }

@@ -144,7 +144,7 @@ class RimLabelsTest : public QObject {
         EventPlot events;
         const CivilDateTime now = makeDateTime(2015, 6, 1, 12, 0);
         affiche_cycle(surface, chart, cycle, 2, now, state, testing::silentSink());
-        std::array<EventRow, PersonRecord::kEventRows> rows;
+        EventRows rows;
         rows[0] = {formatDayMonthYear(CivilDate{cycle.table.LifeDate[6].day}), "Mère"};
         rows[1] = {"01/01/2040", ""};
         QVERIFY(plotEvents(rows, events, surface, chart, cycle, now, state, testing::silentSink()));
