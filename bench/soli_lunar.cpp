@@ -42,9 +42,8 @@ void calculSoliLunaire(benchmark::State& state, const std::string& birthDate) {
     const BirthMoment p = person(birthDate);
     const CivilDateTime now = makeDateTime(2026, 12, 6, 10, 0);
     const MessageSink sink = [](const Message&) {};
-    RunState run;
     for (auto _ : state) {
-        SoliLunarResult result = calcul_soli_lunaire(p, now, table, run, sink);
+        SoliLunarResult result = calcul_soli_lunaire(p, now, table, sink);
         benchmark::DoNotOptimize(result);
     }
 }

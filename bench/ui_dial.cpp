@@ -56,10 +56,10 @@ void BM_SoliLunarDrawAndPaint(benchmark::State& s) {
     for (auto _ : s) {
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
-        RunState state;
         EventPlot events;
-        affiche_cycle(surface, chart, cycle, 3, kNow, state, kSilent);
-        plotEvents(rows, events, surface, chart, cycle, kNow, state, kSilent);
+        const PhaseAngles angles = phaseAngles(cycle, kNow, kSilent);
+        affiche_cycle(surface, chart, cycle, 3, kNow, angles);
+        plotEvents(rows, events, surface, chart, cycle, kNow, angles, kSilent);
         QPainter painter(&image);
         DialRenderer(&pictures()).paint(painter, surface);
         benchmark::DoNotOptimize(image.constBits());
@@ -80,10 +80,10 @@ void BM_CrowdedEventLabels(benchmark::State& s) {
     for (auto _ : s) {
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
-        RunState state;
         EventPlot events;
-        affiche_cycle(surface, chart, cycle, 2, kNow, state, kSilent);
-        plotEvents(rows, events, surface, chart, cycle, kNow, state, kSilent);
+        const PhaseAngles angles = phaseAngles(cycle, kNow, kSilent);
+        affiche_cycle(surface, chart, cycle, 2, kNow, angles);
+        plotEvents(rows, events, surface, chart, cycle, kNow, angles, kSilent);
         benchmark::DoNotOptimize(surface.labels.data());
     }
 }
@@ -106,8 +106,7 @@ void BM_JupiterDrawAndPaint(benchmark::State& s) {
     QImage image(static_cast<int>(697 * zoom), static_cast<int>(537 * zoom), QImage::Format_RGB32);
     for (auto _ : s) {
         ChartSurface surface = makePlanetSurface(kJupiterDial);
-        RunState state;
-        affiche_cycle_jupiter(surface, table, 5, CivilDate{kNow.day}, state);
+        affiche_cycle_jupiter(surface, table, 5, CivilDate{kNow.day});
         QPainter painter(&image);
         DialRenderer(&pictures()).paint(painter, surface, DialRenderer::kPixelsPerTwip * zoom);
         benchmark::DoNotOptimize(image.constBits());

@@ -18,7 +18,7 @@ static std::string_view trimSpaces(std::string_view text) {
 }
 
 bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface, SoliLunarChartState& chart,
-                const SoliLunarCycle& cycle, const CivilDateTime& now, RunState& state,
+                const SoliLunarCycle& cycle, const CivilDateTime& now, const PhaseAngles& angles,
                 const MessageSink& sink) {
     events.EventCount = 0;
     bool anyBadRow = false;
@@ -47,7 +47,7 @@ bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface,
         return false;
     }
 
-    affiche_cycle(surface, chart, cycle, chart.ShownLunarCycle, now, state, sink);
+    affiche_cycle(surface, chart, cycle, chart.ShownLunarCycle, now, angles);
     for (int j = 1; j <= events.EventCount; ++j) {
         const CivilDateTime& date = events.EventDates[j];
         const float angle = angle_date(cycle, date, sink);

@@ -9,8 +9,8 @@
 #include "calendar/message_sink.h"
 #include "charts/chart_surface.h"
 #include "charts/soli_lunar_dial.h"
+#include "cycles/phase_angles.h"
 #include "cycles/phase_table.h"
-#include "cycles/run_state.h"
 
 namespace selenarc {
 
@@ -24,10 +24,10 @@ struct EventPlot {
 // "Ok" of the persons/events panel: every non-empty row's date is checked; each bad row gets
 // its own message ("Date ligne " + row + " : " + reason) and then nothing is plotted. Otherwise
 // the soli-lunar dial is redrawn and each row gets an orange radius and its name at the rim.
-// Before any cycle has been drawn the rows are checked and kept but nothing is drawn.
-// Returns true when the dial was redrawn.
+// The birth and today radii are redrawn at `angles`. Before any cycle has been drawn the rows are checked and
+// kept but nothing is drawn. Returns true when the dial was redrawn.
 bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface, SoliLunarChartState& chart,
-                const SoliLunarCycle& cycle, const CivilDateTime& now, RunState& state,
+                const SoliLunarCycle& cycle, const CivilDateTime& now, const PhaseAngles& angles,
                 const MessageSink& sink);
 
 }  // namespace selenarc

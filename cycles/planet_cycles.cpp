@@ -22,10 +22,10 @@ struct PlanetCycleRule {
 };
 
 // Jupiter: 11 y 11 m 11 d ≈ 11.95 years; quarters at 3, 6 and 9 times 365 days.
-constexpr PlanetCycleRule kJupiterRule{7, 11, 11, 11, {1095, 2190, 3285}, 7};
+constexpr PlanetCycleRule kJupiterRule{kJupiterCycles, 11, 11, 11, {1095, 2190, 3285}, 7};
 // Saturn: 29 y 167 d ≈ 29.46 years; quarters at 2688, 5376 and 8064 days. Row 3 covers the span
 // after the third cycle, which is not listed.
-constexpr PlanetCycleRule kSaturnRule{3, 29, 0, 167, {2688, 5376, 8064}, 4};
+constexpr PlanetCycleRule kSaturnRule{kSaturnCycles, 29, 0, 167, {2688, 5376, 8064}, 4};
 
 std::optional<CivilDate> readBirthDate(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -95,13 +95,10 @@ void fillQuarterSigns(PlanetCycleTable& table, const PlanetCycleRule& rule, cons
 }
 
 PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, std::string_view birthText,
-                                      CivilDate today, const IngressTable& ingresses, int16_t& natalSign,
-                                      int16_t& currentCycle) {
+                                      CivilDate today, const IngressTable& ingresses) {
     PlanetCycleResult result;
     PlanetCycleTable& table = result.table;
     table.cycleCount = rule.cycleCount;
-    natalSign = 0;
-    currentCycle = 0;
     const auto birth = readBirthDate(birthText);
     if (!birth) {
         return result;  // screened before; nothing to compute from
@@ -119,7 +116,7 @@ PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, std::string_v
     // Both ends inclusive: a boundary day belongs to the earlier cycle.
     for (int i = 1; i <= rule.cycleCount; ++i) {
         if (table.BoundaryDate[i - 1] <= today && today <= table.BoundaryDate[i]) {
-            currentCycle = static_cast<int16_t>(i);
+            result.currentCycle = static_cast<int16_t>(i);
             result.selectedIndex = i - 1;
             break;
         }
@@ -129,7 +126,7 @@ PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, std::string_v
         result.comboEntries.push_back(listPrefix(i) + std::to_string(table.BoundaryAge[i]) + " ans");
     }
 
-    fillQuarterSigns(table, rule, ingresses, natalSign);
+    fillQuarterSigns(table, rule, ingresses, result.natalSign);
     return result;
 }
 
@@ -150,19 +147,16 @@ CivilDate lastSaturnQuarter(CivilDate birth) {
     return lastQuarter(birth, kSaturnRule);
 }
 
-PlanetCycleResult calcul_jupiter(std::string_view Text1, CivilDate today, const IngressTable& sj,
-                                 RunState& state) {
-    return computePlanetCycles(kJupiterRule, Text1, today, sj, state.NatalJupiterSign,
-                               state.CurrentJupiterCycle);
+int16_t yearsSinceBirth(CivilDate birth, CivilDate today) {
+    return static_cast<int16_t>(int(today.year()) - int(birth.year()));
 }
 
-PlanetCycleResult calcul_saturne(std::string_view Text1, CivilDate today, const IngressTable& ss,
-                                 RunState& state) {
-    if (const auto birth = readBirthDate(Text1)) {
-        state.CurrentAge = static_cast<int16_t>(int(today.year()) - int(birth->year()));
-    }
-    return computePlanetCycles(kSaturnRule, Text1, today, ss, state.NatalSaturnSign,
-                               state.CurrentSaturnCycle);
+PlanetCycleResult calcul_jupiter(std::string_view Text1, CivilDate today, const IngressTable& sj) {
+    return computePlanetCycles(kJupiterRule, Text1, today, sj);
+}
+
+PlanetCycleResult calcul_saturne(std::string_view Text1, CivilDate today, const IngressTable& ss) {
+    return computePlanetCycles(kSaturnRule, Text1, today, ss);
 }
 
 }  // namespace selenarc

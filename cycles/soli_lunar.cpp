@@ -86,11 +86,8 @@ constexpr int kOldestListedAge = 100;
 }  // namespace
 
 SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTime& now,
-                                    const LunationTable& sl, RunState& state, const MessageSink& sink) {
+                                    const LunationTable& sl, const MessageSink& sink) {
     SoliLunarResult result;
-    state.CurrentLunarCycle = -1;
-    state.CurrentCycleStart.clear();
-    state.CurrentCycleEnd.clear();
 
     SoliLunarCycle& cycle = result.cycle;
     cycle.birthDate = birth.localDate;
@@ -118,11 +115,7 @@ SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTim
     // A plain number rather than the optional: at -O3 GCC reads the empty optional's payload
     // before its flag, which valgrind reports as a jump on an uninitialised value.
     const int current = cycleOfToday(table, now.day).value_or(-1);
-    if (current >= 0) {
-        state.CurrentLunarCycle = static_cast<int16_t>(current);
-        state.CurrentCycleStart = table.LifeDateText[4 * current + 1];
-        state.CurrentCycleEnd = table.LifeDateText[4 * current + 5];
-    }
+    result.currentCycle = static_cast<int16_t>(current);
 
     // Entries older than 100 years are left out, except the one of today's cycle.
     for (int c = 0; c < static_cast<int>(kCycleLabels.size()); ++c) {
@@ -136,6 +129,13 @@ SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTim
         }
     }
     return result;
+}
+
+int16_t openingNewMoonSign(const PhaseTable& table, int cycleNumber) {
+    if (cycleNumber < 1 || cycleNumber > 5) {
+        return 0;
+    }
+    return static_cast<int16_t>(signIndexFromText(table.PhaseSign[4 * (cycleNumber - 1) + 1]));
 }
 
 }  // namespace selenarc

@@ -72,11 +72,10 @@ class AngleDateTest : public QObject {
         const CivilDateTime end = lifeDateOfNewMoon(cycle, birthLunation + lunation + 1);
         const CivilDateTime d = day < 0 ? end : CivilDateTime{start.day + days{day}, start.timeOfDay};
         QVERIFY(d <= end);
-        RunState state;
-        storePhaseAngles(cycle, d, state, kSilent);
-        QCOMPARE(state.TodayPhaseAngle, placed ? angleOf(start, end, d) : 0.0f);
+        const PhaseAngles angles = selenarc::phaseAngles(cycle, d, kSilent);
+        QCOMPARE(angles.today, placed ? angleOf(start, end, d) : 0.0f);
         const auto& rows = cycle.table.LifeDate;
-        QCOMPARE(state.BirthPhaseAngle, angleOf(rows[1], rows[5], cycle.BirthUT));
+        QCOMPARE(angles.birth, angleOf(rows[1], rows[5], cycle.BirthUT));
     }
 
     // Births across the whole range of the tables, computed as "Calculer" does (GMT+1): the birth
@@ -94,19 +93,18 @@ class AngleDateTest : public QObject {
         QFETCH(QString, birth);
         const BirthMoment person =
             *readBirthMoment(birth.left(10).toStdString(), birth.mid(11).toStdString(), kGmtPlusOne);
-        RunState state;
-        const SoliLunarResult run = calcul_soli_lunaire(person, CivilDateTime{}, {}, state, kSilent);
+        const SoliLunarResult run = calcul_soli_lunaire(person, CivilDateTime{}, {}, kSilent);
         const auto& rows = run.cycle.table.LifeDate;
         const CivilDateTime preparatory{rows[1].day + (rows[5].day - rows[1].day) / 3, rows[1].timeOfDay};
         const CivilDateTime firstCycle{rows[5].day + days{4000}, rows[5].timeOfDay};
         QVERIFY(rows[1] < preparatory && preparatory < rows[5]);
         QVERIFY(firstCycle < rows[9]);
-        storePhaseAngles(run.cycle, preparatory, state, kSilent);
-        QVERIFY(state.BirthPhaseAngle > 0.0f);
-        QCOMPARE(state.BirthPhaseAngle, angleOf(rows[1], rows[5], run.cycle.BirthUT));
-        QCOMPARE(state.TodayPhaseAngle, angleOf(rows[1], rows[5], preparatory));
-        storePhaseAngles(run.cycle, firstCycle, state, kSilent);
-        QCOMPARE(state.TodayPhaseAngle, angleOf(rows[5], rows[9], firstCycle));
+        const PhaseAngles angles = selenarc::phaseAngles(run.cycle, preparatory, kSilent);
+        QVERIFY(angles.birth > 0.0f);
+        QCOMPARE(angles.birth, angleOf(rows[1], rows[5], run.cycle.BirthUT));
+        QCOMPARE(angles.today, angleOf(rows[1], rows[5], preparatory));
+        QCOMPARE(selenarc::phaseAngles(run.cycle, firstCycle, kSilent).today,
+                 angleOf(rows[5], rows[9], firstCycle));
     }
 };
 
