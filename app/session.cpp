@@ -96,13 +96,13 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
     }
 
     const CivilDate today = dateOf(now);
-    jupiter_ = calcul_jupiter(person.Text1, today, tables_->jupiter);
+    jupiter_ = calcul_jupiter(birth.localDate, today, tables_->jupiter);
     state_.NatalJupiterSign = jupiter_.natalSign;
     state_.CurrentJupiterCycle = jupiter_.currentCycle;
     storeJupiterCycleYear(today);
     selectJupiterCycle(jupiter_.selectedIndex, now);
 
-    saturn_ = calcul_saturne(person.Text1, today, tables_->saturn);
+    saturn_ = calcul_saturne(birth.localDate, today, tables_->saturn);
     state_.NatalSaturnSign = saturn_.natalSign;
     state_.CurrentSaturnCycle = saturn_.currentCycle;
     state_.CurrentAge = yearsSinceBirth(birth.localDate, today);

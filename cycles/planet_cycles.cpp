@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "sky/sign_names.h"
+
 namespace selenarc {
 
 namespace {
@@ -26,24 +28,6 @@ constexpr PlanetCycleRule kJupiterRule{kJupiterCycles, 11, 11, 11, {1095, 2190, 
 // Saturn: 29 y 167 d ≈ 29.46 years; quarters at 2688, 5376 and 8064 days. Row 3 covers the span
 // after the third cycle, which is not listed.
 constexpr PlanetCycleRule kSaturnRule{kSaturnCycles, 29, 0, 167, {2688, 5376, 8064}, 4};
-
-std::optional<CivilDate> readBirthDate(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return parseDayMonthYear(text.substr(first, last - first + 1));
-}
-
-// SignIndex of a decoded sign text "1".."12"; 0 for anything else (no sign known).
-int16_t signIndex(const std::string& sign) {
-    if (sign.empty() || sign.size() > 2 || sign.find_first_not_of("0123456789") != std::string::npos) {
-        return 0;
-    }
-    const int value = std::stoi(sign);
-    return static_cast<int16_t>(value >= 1 && value <= 12 ? value : 0);
-}
 
 std::string listPrefix(int cycle) {
     return (cycle == 1 ? std::string("1er") : std::to_string(cycle) + "ème") + " cycle : jusqu'à ";
@@ -86,7 +70,7 @@ void fillQuarterSigns(PlanetCycleTable& table, const PlanetCycleRule& rule, cons
                 --open;
                 table.QuarterSign[k][j + 1] = previous ? *previous : std::string();
                 if (k == 0 && j == 0) {
-                    natalSign = previous ? signIndex(*previous) : 0;
+                    natalSign = previous ? static_cast<int16_t>(signIndexFromText(*previous)) : int16_t{0};
                 }
             }
         }
@@ -94,23 +78,18 @@ void fillQuarterSigns(PlanetCycleTable& table, const PlanetCycleRule& rule, cons
     }
 }
 
-PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, std::string_view birthText,
-                                      CivilDate today, const IngressTable& ingresses) {
+PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, CivilDate birth, CivilDate today,
+                                      const IngressTable& ingresses) {
     PlanetCycleResult result;
     PlanetCycleTable& table = result.table;
     table.cycleCount = rule.cycleCount;
-    const auto birth = readBirthDate(birthText);
-    if (!birth) {
-        return result;  // screened before; nothing to compute from
-    }
-
-    table.BoundaryDate[0] = *birth;
+    table.BoundaryDate[0] = birth;
     for (int i = 1; i <= rule.cycleCount; ++i) {
         table.BoundaryDate[i] = nextBoundary(table.BoundaryDate[i - 1], rule);
     }
     for (int i = 0; i <= rule.cycleCount; ++i) {
         table.BoundaryText[i] = formatDayMonthYear(table.BoundaryDate[i]);
-        table.BoundaryAge[i] = static_cast<int16_t>(int(table.BoundaryDate[i].year()) - int(birth->year()));
+        table.BoundaryAge[i] = static_cast<int16_t>(int(table.BoundaryDate[i].year()) - int(birth.year()));
     }
 
     // Both ends inclusive: a boundary day belongs to the earlier cycle.
@@ -151,12 +130,12 @@ int16_t yearsSinceBirth(CivilDate birth, CivilDate today) {
     return static_cast<int16_t>(int(today.year()) - int(birth.year()));
 }
 
-PlanetCycleResult calcul_jupiter(std::string_view Text1, CivilDate today, const IngressTable& sj) {
-    return computePlanetCycles(kJupiterRule, Text1, today, sj);
+PlanetCycleResult calcul_jupiter(CivilDate birth, CivilDate today, const IngressTable& sj) {
+    return computePlanetCycles(kJupiterRule, birth, today, sj);
 }
 
-PlanetCycleResult calcul_saturne(std::string_view Text1, CivilDate today, const IngressTable& ss) {
-    return computePlanetCycles(kSaturnRule, Text1, today, ss);
+PlanetCycleResult calcul_saturne(CivilDate birth, CivilDate today, const IngressTable& ss) {
+    return computePlanetCycles(kSaturnRule, birth, today, ss);
 }
 
 }  // namespace selenarc

@@ -26,12 +26,12 @@ struct PlanetCycleResult {
     int16_t currentCycle = 0;
 };
 
-// Seven Jupiter cycles of 11 years, 11 months and 11 days from the birth date Text1 ("JJ/MM/AAAA",
-// surrounding blanks ignored), with Jupiter's sign from the ingress table at each quarter point.
-PlanetCycleResult calcul_jupiter(std::string_view Text1, CivilDate today, const IngressTable& sj);
+// Seven Jupiter cycles of 11 years, 11 months and 11 days from the local birth date, with Jupiter's sign from
+// the ingress table at each quarter point.
+PlanetCycleResult calcul_jupiter(CivilDate birth, CivilDate today, const IngressTable& sj);
 
 // Three Saturn cycles of 29 years and 167 days, the same way.
-PlanetCycleResult calcul_saturne(std::string_view Text1, CivilDate today, const IngressTable& ss);
+PlanetCycleResult calcul_saturne(CivilDate birth, CivilDate today, const IngressTable& ss);
 
 // The age the texts give: present year minus birth year.
 int16_t yearsSinceBirth(CivilDate birth, CivilDate today);

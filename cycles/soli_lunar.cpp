@@ -18,13 +18,6 @@ namespace {
 constexpr int kLastRow = 21;
 constexpr int kLunations = 6;  // k .. k + 5
 
-// Appending to a fresh string rather than prefixing: GCC 12 -O3 wrongly reports an overlap for
-// "0" + std::to_string(...).
-std::string twoDigits(int value) {
-    const std::string digits = std::to_string(value);
-    return value < 10 ? std::string("0").append(digits) : digits;
-}
-
 // A sign column of the lunation table; a blank column (or none) is no sign.
 std::string phaseSignText(const std::string& column) {
     return column.size() == 1 && column != " " ? decodeSignDigit(column[0]) : std::string{};
@@ -92,12 +85,13 @@ SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTim
     SoliLunarCycle& cycle = result.cycle;
     cycle.birthDate = birth.localDate;
     cycle.BirthUT = birth.universal;
-    cycle.birthUtDateText = formatDayMonthYear(CivilDate{birth.universal.day});
+    const CivilDate utDate{birth.universal.day};
     const auto hour = std::chrono::duration_cast<std::chrono::hours>(birth.universal.timeOfDay);
     const auto minute = birth.universal.timeOfDay - hour;
-    cycle.BirthJD = JourJulien(cycle.birthUtDateText + " à " + twoDigits(static_cast<int>(hour.count())) +
-                                   "h" + twoDigits(static_cast<int>(minute.count())),
-                               sink);
+    cycle.BirthJD =
+        julianDayFromFields(int(utDate.year()), static_cast<int32_t>(unsigned(utDate.month())),
+                            static_cast<int32_t>(unsigned(utDate.day())), static_cast<int32_t>(hour.count()),
+                            static_cast<int32_t>(minute.count()));
     const int32_t k = LunationAt(cycle.BirthJD);
     cycle.BirthLunation = k;
 
@@ -106,7 +100,8 @@ SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTim
     for (int row = 1; row <= kLastRow; ++row) {
         table.PhaseJD[row] = phaseInstant(row, k);
         table.PhaseText[row] = JulianDayToDate(table.PhaseJD[row], sink);
-        const ProgressedDate life = progressedLifeDateFromText(table.PhaseText[row], cycle.BirthUT);
+        // Its message, if any, came with the text.
+        const ProgressedDate life = progressedLifeDate(table.PhaseJD[row], cycle.BirthUT, MessageSink{});
         table.LifeDate[row] = life.lifeDate;
         table.LifeDateText[row] = formatSortable(CivilDate{life.lifeDate.day});
         table.PhaseAge[row] = toAge(life.days);

@@ -35,7 +35,8 @@ bool jupiterRow() {
 
 PlanetCycleResult run(const QString& birth, const IngressTable& table, const QString& today = "01/01/2000") {
     const auto compute = jupiterRow() ? calcul_jupiter : calcul_saturne;
-    return compute(birth.toStdString(), *parseDayMonthYear(today.toStdString()), table);
+    return compute(*parseDayMonthYear(birth.trimmed().toStdString()), *parseDayMonthYear(today.toStdString()),
+                   table);
 }
 
 }  // namespace
@@ -59,8 +60,7 @@ class PlanetCyclesTest : public QObject {
         QTest::newRow("jupiter october 1970") << u"01/10/1970"_s << u"12/09/1982:12"_s << QString();
         QTest::newRow("jupiter leap day") << u"29/02/1952"_s << u"08/02/1964:12"_s << QString();
         QTest::newRow("jupiter 31 january") << u"31/01/1980"_s << u"11/01/1992:12"_s << QString();
-        QTest::newRow("saturn leap day, blanks") << u" 29/02/1952 "_s << u"14/08/1981:29"_s << QString();
-        QTest::newRow("jupiter unreadable birth") << u"1/1/1950"_s << QString() << QString();
+        QTest::newRow("saturn leap day") << u"29/02/1952"_s << u"14/08/1981:29"_s << QString();
     }
     void cycles() {
         QFETCH(QString, birth);
@@ -120,7 +120,6 @@ class PlanetCyclesTest : public QObject {
         QTest::newRow("jupiter before birth") << "01/01/1950 31/12/1949" << 0 << -1;
         QTest::newRow("saturn new year counts") << "31/12/1960 01/01/2026" << 3 << 66;
         QTest::newRow("saturn too old") << "01/01/1900 01/01/2026" << 0 << 126;
-        QTest::newRow("saturn unreadable birth") << "1/1/1950 01/01/2000" << 0 << 0;
     }
     void current() {
         QFETCH(QString, dates);
@@ -129,10 +128,9 @@ class PlanetCyclesTest : public QObject {
         const PlanetCycleResult result = run(dates.section(' ', 0, 0), {}, dates.section(' ', 1));
         QCOMPARE(int(result.currentCycle), cycle);
         QCOMPARE(result.selectedIndex, cycle - 1);
-        const auto birth = parseDayMonthYear(dates.section(' ', 0, 0).toStdString());
-        QCOMPARE(
-            birth ? int(yearsSinceBirth(*birth, *parseDayMonthYear(dates.section(' ', 1).toStdString()))) : 0,
-            age);
+        QCOMPARE(yearsSinceBirth(*parseDayMonthYear(dates.section(' ', 0, 0).toStdString()),
+                                 *parseDayMonthYear(dates.section(' ', 1).toStdString())),
+                 int16_t(age));
     }
 };
 

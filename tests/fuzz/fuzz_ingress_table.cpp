@@ -41,8 +41,8 @@ void checkConsumers(const IngressTable& table, CivilDate birth) {
         FUZZ_EXPECT(natalSign(table, birth, birthUT) == natalSignByScan(table, birth, birthUT), detail);
     }
     const CivilDate today = year_month_day{sys_days{birth} + days{40 * 365}};
-    const int jupiter = calcul_jupiter(formatDayMonthYear(birth), today, table).natalSign;
-    const int saturn = calcul_saturne(formatDayMonthYear(birth), today, table).natalSign;
+    const int jupiter = calcul_jupiter(birth, today, table).natalSign;
+    const int saturn = calcul_saturne(birth, today, table).natalSign;
     auto known = [](int sign) { return sign >= 0 && sign <= 12; };
     FUZZ_EXPECT(known(jupiter) && known(saturn), detail);
 }
