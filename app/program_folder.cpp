@@ -4,13 +4,11 @@
 #include <array>
 #include <system_error>
 
+#include "charts/sign_picture_files.h"
+
 namespace selenarc {
 
 namespace {
-
-constexpr std::array<const char*, 12> kSignStems{"belier",     "taureau",    "gemeaux", "cancer",
-                                                 "lion",       "vierge",     "balance", "scorpion",
-                                                 "sagittaire", "capricorne", "verseau", "poissons"};
 
 bool holds(const std::filesystem::path& folder, const std::string& file) {
     std::error_code error;
@@ -56,14 +54,6 @@ const std::vector<std::string>& dataFolderFiles() {
         return all;
     }();
     return files;
-}
-
-std::string signPictureFile(int sign) {
-    if (sign < 1 || sign > 12) {
-        return {};
-    }
-    return "signs/" + std::string(sign < 10 ? "0" : "") + std::to_string(sign) + "_" + kSignStems[sign - 1] +
-           ".svg";
 }
 
 std::string dataFolderProblem(const std::filesystem::path& folder) {

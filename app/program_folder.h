@@ -21,8 +21,6 @@ std::filesystem::path findProgramFolder(const std::filesystem::path& executableF
 // The files every data folder holds, relative to it ("/" separated): the five tables, the three
 // paragraph files and the twelve sign pictures.
 const std::vector<std::string>& dataFolderFiles();
-// "signs/01_belier.svg" .. "signs/12_poissons.svg" for SignIndex 1..12; "" for any other value.
-std::string signPictureFile(int sign);
 
 // "" when `folder` holds every data file, else the message naming the folder and the first file
 // it lacks.

@@ -110,21 +110,6 @@ std::vector<std::string> planetCycleLines(const PlanetCycleResult& planet, int s
     return lines;
 }
 
-int shownPlanetCycle(const ChartSurface& surface, const PlanetDialConfig& config,
-                     const PlanetCycleTable& table) {
-    const ChartLabel* start = surface.findLabel(config.legend.startDate);
-    const ChartLabel* end = surface.findLabel(config.legend.endDate);
-    if (!start || !end || !start->visible || !end->visible) {
-        return 0;
-    }
-    for (int c = 1; c <= table.cycleCount && c < PlanetCycleTable::kBoundaries; ++c) {
-        if (start->caption == table.BoundaryText[c - 1] && end->caption == table.BoundaryText[c]) {
-            return c;
-        }
-    }
-    return 0;
-}
-
 std::vector<std::string> eventLines(const EventPlot& events) {
     std::vector<std::string> lines;
     const int count = std::min<int>(events.EventCount, PersonRecord::kEventRows);

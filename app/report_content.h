@@ -29,10 +29,6 @@ std::vector<std::string> natalSignLines(const RunState& state);
 std::vector<std::string> lunarCycleLines(const SoliLunarResult& lunar, int shownCycle);
 std::vector<std::string> planetCycleLines(const PlanetCycleResult& planet, int shownCycle);
 
-// Cycle 1.. whose start and end dates the planet dial shows; 0 when no cycle is drawn.
-int shownPlanetCycle(const ChartSurface& surface, const PlanetDialConfig& config,
-                     const PlanetCycleTable& table);
-
 // "15/05/1975 : Mariage", one line per person or event plotted on the soli-lunar dial.
 std::vector<std::string> eventLines(const EventPlot& events);
 

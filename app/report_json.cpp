@@ -5,6 +5,7 @@
 #include "charts/dial_geometry.h"
 #include "charts/planet_dial.h"
 #include "interpretation/assembly.h"
+#include "sky/sign_names.h"
 
 namespace selenarc {
 

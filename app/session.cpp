@@ -3,17 +3,17 @@
 #include <utility>
 
 #include "app/program_folder.h"
+#include "calendar/birth_moment.h"
 #include "charts/clearing.h"
 #include "charts/planet_dial.h"
 #include "cycles/birth_span.h"
+#include "cycles/planet_today.h"
 #include "sky/ephemeris_reader.h"
 #include "sky/natal_signs.h"
 
 namespace selenarc {
 
 namespace {
-
-constexpr int kJupiterCycles = 7;
 
 CivilDate dateOf(const CivilDateTime& moment) {
     return CivilDate{moment.day};
@@ -75,63 +75,96 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
     if (std::string error; !loadTables(error)) {
         return stop(std::nullopt, error);
     }
-    const CivilDate birthDate = *parseDayMonthYear(person.Text1);
+    const BirthMoment birth = *readBirthMoment(person.Text1, person.Text2, person.timeZoneRow);
     const BirthSpan span = supportedBirthSpan(*tables_);
-    if (!isInBirthSpan(span, birthDate)) {
+    if (!isInBirthSpan(span, birth.localDate)) {
         return stop(EntryField::BirthDate, birthSpanMessage(span));
     }
 
     startAfresh();
-    // The order of the computations is the run sequence's: each may read what the previous left.
-    lunar_ = calcul_soli_lunaire(person, now, tables_->lunations, state_, sink_);
+    // The order of the computations is the run sequence's; the run state is written here alone.
+    lunar_ = calcul_soli_lunaire(birth, now, tables_->lunations, sink_);
+    state_.CurrentLunarCycle = lunar_.currentCycle;
+    if (const int c = lunar_.currentCycle; c >= 0) {
+        state_.CurrentCycleStart = lunar_.cycle.table.LifeDateText[4 * c + 1];
+        state_.CurrentCycleEnd = lunar_.cycle.table.LifeDateText[4 * c + 5];
+    }
     if (lunar_.Combo2Selected >= 0) {
-        selectLunarCycle(lunar_.Combo2Selected, now);  // the drawing stores the two phase angles
+        selectLunarCycle(lunar_.Combo2Selected, now);  // stores the two phase angles it draws
     } else {
-        storePhaseAngles(lunar_.cycle, now, state_, sink_);  // they describe this person all the same
+        storePhaseAngles(phaseAngles(lunar_.cycle, now, sink_));  // they describe this person all the same
     }
 
     const CivilDate today = dateOf(now);
-    jupiter_ = calcul_jupiter(person.Text1, today, tables_->jupiter, state_);
-    state_.JupiterCycleYear = jupiterCycleYear(todayPlanetAngle(jupiter_.table, kJupiterCycles, today));
+    jupiter_ = calcul_jupiter(birth.localDate, today, tables_->jupiter);
+    state_.NatalJupiterSign = jupiter_.natalSign;
+    state_.CurrentJupiterCycle = jupiter_.currentCycle;
+    storeJupiterCycleYear(today);
     selectJupiterCycle(jupiter_.selectedIndex, now);
 
-    saturn_ = calcul_saturne(person.Text1, today, tables_->saturn, state_);
+    saturn_ = calcul_saturne(birth.localDate, today, tables_->saturn);
+    state_.NatalSaturnSign = saturn_.natalSign;
+    state_.CurrentSaturnCycle = saturn_.currentCycle;
+    state_.CurrentAge = yearsSinceBirth(birth.localDate, today);
     selectSaturnCycle(saturn_.selectedIndex, now);
 
-    calcul_soleil(birthDate, lunar_.cycle.BirthUT, tables_->sun, state_);
-    calcul_lune(birthDate, lunar_.cycle.BirthUT, tables_->moon, state_);
+    state_.NatalSunSign = calcul_soleil(birth, tables_->sun);
+    state_.NatalMoonSign = calcul_lune(birth, tables_->moon);
     computed_ = true;
     return std::nullopt;
 }
 
+void Session::storePhaseAngles(const PhaseAngles& angles) {
+    state_.BirthPhaseAngle = angles.birth;
+    state_.TodayPhaseAngle = angles.today;
+}
+
+void Session::storeJupiterCycleYear(CivilDate today) {
+    state_.JupiterCycleYear = jupiterCycleYear(todayPlanetAngle(jupiter_.table, kJupiterCycles, today));
+}
+
+// Drawing a cycle brings the phase angles and the opening sign of that cycle up to date.
 void Session::selectLunarCycle(int index, const CivilDateTime& now) {
     if (index >= 0 && index < static_cast<int>(lunar_.Combo2.size())) {
-        affiche_cycle(lunarSurface_, lunarChart_, lunar_.cycle, index + 1, now, state_, sink_);
+        const PhaseAngles angles = phaseAngles(lunar_.cycle, now, sink_);
+        affiche_cycle(lunarSurface_, lunarChart_, lunar_.cycle, index + 1, now, angles);
+        storePhaseAngles(angles);
+        if (const int16_t sign = openingNewMoonSign(lunar_.cycle.table, index + 1); sign != 0) {
+            state_.CycleNewMoonSign = sign;
+        }
     }
 }
 
 void Session::selectJupiterCycle(int index, const CivilDateTime& now) {
     if (index >= 0 && index < static_cast<int>(jupiter_.comboEntries.size())) {
-        affiche_cycle_jupiter(jupiterSurface_, jupiter_.table, index + 1, dateOf(now), state_);
+        affiche_cycle_jupiter(jupiterSurface_, jupiter_.table, index + 1, dateOf(now));
+        shownJupiterCycle_ = index + 1;
+        storeJupiterCycleYear(dateOf(now));
     }
 }
 
 void Session::selectSaturnCycle(int index, const CivilDateTime& now) {
     if (index >= 0 && index < static_cast<int>(saturn_.comboEntries.size())) {
         affiche_cycle_saturne(saturnSurface_, saturn_.table, index + 1, dateOf(now));
+        shownSaturnCycle_ = index + 1;
     }
 }
 
-bool Session::plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows,
-                         const CivilDateTime& now) {
+bool Session::plotEvents(const EventRows& rows, const CivilDateTime& now) {
     if (!computed_) {
         return false;  // no person to plot them for (never computed, or cleared)
     }
-    return selenarc::plotEvents(rows, events_, lunarSurface_, lunarChart_, lunar_.cycle, now, state_, sink_);
+    const PhaseAngles angles = phaseAngles(lunar_.cycle, now, sink_);
+    if (!selenarc::plotEvents(rows, events_, lunarSurface_, lunarChart_, lunar_.cycle, now, angles, sink_)) {
+        return false;
+    }
+    storePhaseAngles(angles);  // the dial was redrawn at these
+    return true;
 }
 
 void Session::clearCharts() {
     selenarc::clearCharts(lunarSurface_, jupiterSurface_, saturnSurface_, lunarChart_);
+    shownJupiterCycle_ = shownSaturnCycle_ = 0;
     computed_ = false;
 }
 
@@ -141,6 +174,7 @@ void Session::startAfresh() {
     jupiterSurface_ = makePlanetSurface(kJupiterDial);
     saturnSurface_ = makePlanetSurface(kSaturnDial);
     lunarChart_ = {};
+    shownJupiterCycle_ = shownSaturnCycle_ = 0;
     events_ = {};
     state_ = {};
     lunar_ = {};

@@ -48,7 +48,7 @@ class Session {
 
     // "Ok" of the persons/events panel: false when a row was refused (one message each), no dial
     // is drawn yet, or no person is computed.
-    bool plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, const CivilDateTime& now);
+    bool plotEvents(const EventRows& rows, const CivilDateTime& now);
 
     // What "Effacer" does to the dials (the window empties its own fields and lists); the person is
     // gone until the next run.
@@ -66,6 +66,9 @@ class Session {
     const PlanetCycleResult& saturn() const { return saturn_; }
     const EventPlot& events() const { return events_; }
     const SoliLunarChartState& lunarChart() const { return lunarChart_; }
+    // The cycle 1.. each planet dial shows; 0 when it shows none.
+    int shownJupiterCycle() const { return shownJupiterCycle_; }
+    int shownSaturnCycle() const { return shownSaturnCycle_; }
 
     const ChartSurface& lunarSurface() const { return lunarSurface_; }
     const ChartSurface& jupiterSurface() const { return jupiterSurface_; }
@@ -76,6 +79,9 @@ class Session {
 
   private:
     bool loadTables(std::string& error);
+    // The run state is written by these and by calculer alone.
+    void storePhaseAngles(const PhaseAngles& angles);
+    void storeJupiterCycleYear(CivilDate today);
     void startAfresh();
 
     std::filesystem::path programFolder_;
@@ -91,6 +97,8 @@ class Session {
     EventPlot events_;
 
     SoliLunarChartState lunarChart_;
+    int shownJupiterCycle_ = 0;
+    int shownSaturnCycle_ = 0;
     ChartSurface lunarSurface_;
     ChartSurface jupiterSurface_;
     ChartSurface saturnSurface_;

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "cycles/birth_span.h"
 #include "sky/ephemeris_reader.h"
 #include "sky/natal_signs.h"
-#include "cycles/birth_span.h"
 
 using namespace selenarc;
 
@@ -28,12 +28,10 @@ void natalSunAndMoon2280(benchmark::State& state) {
     }
     const CivilDate birthDate = *parseDayMonthYear("31/12/2280");
     const CivilDateTime birthUT = makeDateTime(2280, 12, 31, 22, 30);
-    RunState run;
+    const BirthMoment birth{birthDate, birthUT};
     for (auto _ : state) {
-        calcul_soleil(birthDate, birthUT, tables->sun, run);
-        calcul_lune(birthDate, birthUT, tables->moon, run);
-        benchmark::DoNotOptimize(run.NatalSunSign);
-        benchmark::DoNotOptimize(run.NatalMoonSign);
+        benchmark::DoNotOptimize(calcul_soleil(birth, tables->sun));
+        benchmark::DoNotOptimize(calcul_lune(birth, tables->moon));
     }
 }
 BENCHMARK(natalSunAndMoon2280);

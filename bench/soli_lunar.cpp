@@ -33,22 +33,17 @@ LunationTable syntheticLunations() {
     return table;
 }
 
-PersonRecord person(const std::string& date) {
-    PersonRecord p;
-    p.Text1 = date;
-    p.Text2 = "14h25";
-    p.timeZoneRow = 13;
-    return p;
+BirthMoment person(const std::string& date) {
+    return *readBirthMoment(date, "14h25", 13);
 }
 
 void calculSoliLunaire(benchmark::State& state, const std::string& birthDate) {
     const LunationTable table = syntheticLunations();
-    const PersonRecord p = person(birthDate);
+    const BirthMoment p = person(birthDate);
     const CivilDateTime now = makeDateTime(2026, 12, 6, 10, 0);
     const MessageSink sink = [](const Message&) {};
-    RunState run;
     for (auto _ : state) {
-        SoliLunarResult result = calcul_soli_lunaire(p, now, table, run, sink);
+        SoliLunarResult result = calcul_soli_lunaire(p, now, table, sink);
         benchmark::DoNotOptimize(result);
     }
 }

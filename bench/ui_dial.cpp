@@ -47,8 +47,8 @@ const SignPictures& pictures() {
 // A whole soli-lunar drawing with twelve persons/events, painted at 100 %.
 void BM_SoliLunarDrawAndPaint(benchmark::State& s) {
     const SoliLunarCycle cycle = benchCycle();
-    std::array<EventRow, PersonRecord::kEventRows> rows;
-    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+    EventRows rows;
+    for (int i = 0; i < kEventRows; ++i) {
         rows[i] = {QString::asprintf("1%d/0%d/19%d", i % 10, i % 9 + 1, 30 + 5 * i).toStdString(),
                    QString::asprintf("Personne %d", i + 1).toStdString()};
     }
@@ -56,10 +56,10 @@ void BM_SoliLunarDrawAndPaint(benchmark::State& s) {
     for (auto _ : s) {
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
-        RunState state;
         EventPlot events;
-        affiche_cycle(surface, chart, cycle, 3, kNow, state, kSilent);
-        plotEvents(rows, events, surface, chart, cycle, kNow, state, kSilent);
+        const PhaseAngles angles = phaseAngles(cycle, kNow, kSilent);
+        affiche_cycle(surface, chart, cycle, 3, kNow, angles);
+        plotEvents(rows, events, surface, chart, cycle, kNow, angles, kSilent);
         QPainter painter(&image);
         DialRenderer(&pictures()).paint(painter, surface);
         benchmark::DoNotOptimize(image.constBits());
@@ -71,19 +71,19 @@ BENCHMARK(BM_SoliLunarDrawAndPaint)->Unit(benchmark::kMillisecond);
 // first is moved along the rim, clear of the others.
 void BM_CrowdedEventLabels(benchmark::State& s) {
     const SoliLunarCycle cycle = benchCycle();
-    std::array<EventRow, PersonRecord::kEventRows> rows;
+    EventRows rows;
     const std::chrono::sys_days first{std::chrono::year{1979} / 6 / 20};
-    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+    for (int i = 0; i < kEventRows; ++i) {
         rows[i] = {formatDayMonthYear(CivilDate{first + std::chrono::days{7 * i}}),
                    "Personne " + std::to_string(i)};
     }
     for (auto _ : s) {
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
-        RunState state;
         EventPlot events;
-        affiche_cycle(surface, chart, cycle, 2, kNow, state, kSilent);
-        plotEvents(rows, events, surface, chart, cycle, kNow, state, kSilent);
+        const PhaseAngles angles = phaseAngles(cycle, kNow, kSilent);
+        affiche_cycle(surface, chart, cycle, 2, kNow, angles);
+        plotEvents(rows, events, surface, chart, cycle, kNow, angles, kSilent);
         benchmark::DoNotOptimize(surface.labels.data());
     }
 }
@@ -106,8 +106,7 @@ void BM_JupiterDrawAndPaint(benchmark::State& s) {
     QImage image(static_cast<int>(697 * zoom), static_cast<int>(537 * zoom), QImage::Format_RGB32);
     for (auto _ : s) {
         ChartSurface surface = makePlanetSurface(kJupiterDial);
-        RunState state;
-        affiche_cycle_jupiter(surface, table, 5, CivilDate{kNow.day}, state);
+        affiche_cycle_jupiter(surface, table, 5, CivilDate{kNow.day});
         QPainter painter(&image);
         DialRenderer(&pictures()).paint(painter, surface, DialRenderer::kPixelsPerTwip * zoom);
         benchmark::DoNotOptimize(image.constBits());

@@ -238,16 +238,34 @@ int32_t bisect(int32_t lo, int32_t hi, double jd, StartOf firstOf) {
 
 }  // namespace
 
-std::string JulianDayToDate(double jd, const MessageSink& sink) {
+namespace {
+
+// What JulianDayToDate writes, as numbers; `bound` is the short text of a range bound, else null.
+struct DayFields {
+    int32_t year = 0;
+    int32_t month = 1;
+    int day = 1;
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    const char* bound = nullptr;
+};
+
+DayFields boundFields(const MessageSink& sink, int32_t year, const char* text) {
+    outOfRange(sink, text);
+    return {year, 1, 1, 0, 0, 0, text};
+}
+
+DayFields dayFields(double jd, const MessageSink& sink) {
     static const double kLow = firstOfMonth(-4000, 1);
     static const double kHigh = firstOfMonth(2501, 1);
     static const double kGregorianStart = julianDayFromFields(1582, 10, 15, 0, 0);
     static const double kYearOne = firstOfMonth(1, 1);
     if (!(jd >= kLow)) {  // NaN too
-        return outOfRange(sink, kLowBoundText);
+        return boundFields(sink, -4000, kLowBoundText);
     }
     if (jd > kHigh) {
-        return outOfRange(sink, kHighBoundText);
+        return boundFields(sink, 2501, kHighBoundText);
     }
 
     const bool gregorian = jd >= kGregorianStart;
@@ -289,13 +307,32 @@ std::string JulianDayToDate(double jd, const MessageSink& sink) {
         ++hours;
     }
     if (hours == 24) {  // a hair before midnight: the next day at 00h00mn00s
-        return JulianDayToDate(std::trunc(jd) + 0.5, sink);
+        return dayFields(std::trunc(jd) + 0.5, sink);
     }
+    return {year, month, static_cast<int>(day), hours, minutes, seconds, nullptr};
+}
 
+}  // namespace
+
+std::string JulianDayToDate(double jd, const MessageSink& sink) {
+    const DayFields f = dayFields(jd, sink);
+    if (f.bound) {
+        return f.bound;
+    }
     char text[64];
-    std::snprintf(text, sizeof text, "%02d/%02d/%d à %02dh%02dmn%02ds", static_cast<int>(day), month, year,
-                  hours, minutes, seconds);
+    std::snprintf(text, sizeof text, "%02d/%02d/%d à %02dh%02dmn%02ds", f.day, f.month, f.year, f.hours,
+                  f.minutes, f.seconds);
     return text;
+}
+
+std::optional<CivilDateTime> julianDayToMinute(double jd, const MessageSink& sink) {
+    using namespace std::chrono;
+    const DayFields f = dayFields(jd, sink);
+    if (f.day < 1 || f.day > 31) {
+        return std::nullopt;
+    }
+    const sys_days first{year{f.year} / month{static_cast<unsigned>(f.month)} / 1};
+    return CivilDateTime{first + days{f.day - 1}, hours{f.hours} + minutes{f.minutes}};
 }
 
 }  // namespace selenarc

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "sky/sign_names.h"
+
 namespace selenarc {
 
 DialPoint DialGeometry::point(double angle, double radiusFraction) const {
@@ -149,26 +151,6 @@ void placeQuarterPictures(ChartSurface& surface, const QuarterPictureLayout& lay
         box.sign = sign;
         box.visible = true;
     }
-}
-
-int signIndexFromText(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    if (text.empty() || text.size() > 2) {
-        return 0;
-    }
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return 0;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value >= 1 && value <= 12 ? value : 0;
 }
 
 }  // namespace selenarc

@@ -6,10 +6,9 @@
 #include <string_view>
 
 #include "charts/chart_surface.h"
+#include "cycles/dial_angle.h"
 
 namespace selenarc {
-
-inline constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // Radii of the dials, as fractions of the half height Y.
 inline constexpr double kDateRadius = 0.4;
@@ -77,8 +76,5 @@ struct QuarterPictureLayout {
 };
 void placeQuarterPictures(ChartSurface& surface, const QuarterPictureLayout& layout,
                           const std::array<std::string, 4>& signTexts);
-
-// SignIndex 1..12 written in a sign cell (surrounding blanks allowed); 0 when blank or not a sign.
-int signIndexFromText(std::string_view text);
 
 }  // namespace selenarc

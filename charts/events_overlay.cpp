@@ -17,12 +17,12 @@ static std::string_view trimSpaces(std::string_view text) {
     return text;
 }
 
-bool plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, EventPlot& events,
-                ChartSurface& surface, SoliLunarChartState& chart, const SoliLunarCycle& cycle,
-                const CivilDateTime& now, RunState& state, const MessageSink& sink) {
+bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface, SoliLunarChartState& chart,
+                const SoliLunarCycle& cycle, const CivilDateTime& now, const PhaseAngles& angles,
+                const MessageSink& sink) {
     events.EventCount = 0;
     bool anyBadRow = false;
-    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+    for (int i = 0; i < kEventRows; ++i) {
         const EventRow& row = rows[i];
         if (trimSpaces(row.date).empty()) {
             continue;  // an empty row, whatever its name
@@ -47,7 +47,7 @@ bool plotEvents(const std::array<EventRow, PersonRecord::kEventRows>& rows, Even
         return false;
     }
 
-    affiche_cycle(surface, chart, cycle, chart.ShownLunarCycle, now, state, sink);
+    affiche_cycle(surface, chart, cycle, chart.ShownLunarCycle, now, angles);
     for (int j = 1; j <= events.EventCount; ++j) {
         const CivilDateTime& date = events.EventDates[j];
         const float angle = angle_date(cycle, date, sink);

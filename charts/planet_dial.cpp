@@ -5,6 +5,7 @@
 
 #include "charts/radius_notes.h"
 #include "charts/rim_labels.h"
+#include "cycles/planet_today.h"
 
 namespace selenarc {
 
@@ -17,8 +18,7 @@ const PlanetDialConfig kJupiterDial{
     "textej",
     {{"pjs1", "pjs2", "pjs3", "pjs4"}, -30, 40},
     12,
-    7,
-    true,
+    kJupiterCycles,
 };
 
 const PlanetDialConfig kSaturnDial{
@@ -30,8 +30,7 @@ const PlanetDialConfig kSaturnDial{
     "textes",
     {{"pss1", "pss2", "pss3", "pss4"}, 60, 200},
     29,
-    3,
-    false,
+    kSaturnCycles,
 };
 
 ChartSurface makePlanetSurface(const PlanetDialConfig& config) {
@@ -69,45 +68,6 @@ ChartSurface makePlanetSurface(const PlanetDialConfig& config) {
     return surface;
 }
 
-// Angles of today in every cycle 1..cycleCount that contains it, in cycle order: two on a
-// boundary day (the end of one cycle, 2π, then the start of the next, 0), else one or none.
-static std::vector<float> todayAngles(const PlanetCycleTable& table, int cycleCount, CivilDate today) {
-    std::vector<float> angles;
-    const int last = std::min(cycleCount, PlanetCycleTable::kBoundaries - 1);
-    for (int i = 1; i <= last; ++i) {
-        const CivilDate start = table.BoundaryDate[i - 1], end = table.BoundaryDate[i];
-        if (start <= today && today <= end) {
-            const long total = daysBetween(start, end);
-            const long elapsed = daysBetween(start, today);
-            angles.push_back(total == 0 ? 0.0f
-                                        : static_cast<float>(static_cast<double>(elapsed) / total * kTwoPi));
-        }
-    }
-    return angles;
-}
-
-std::optional<float> findTodayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today) {
-    const std::vector<float> angles = todayAngles(table, cycleCount, today);
-    if (angles.empty()) {
-        return std::nullopt;
-    }
-    return angles.back();
-}
-
-float todayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today) {
-    return findTodayPlanetAngle(table, cycleCount, today).value_or(0.0f);
-}
-
-int16_t jupiterCycleYear(float angle) {
-    const float twelfth = static_cast<float>(kTwoPi / 12);
-    for (int16_t year = 1; year <= 12; ++year) {
-        if (static_cast<float>(year * twelfth) >= angle) {
-            return year;
-        }
-    }
-    return 12;  // only an angle beyond the whole turn
-}
-
 // The cycle's start and end: date and age on either side of the vertical axis.
 static void showCycleEnds(ChartSurface& surface, const CycleLegendNames& legend,
                           const PlanetCycleTable& table, int cycle) {
@@ -133,7 +93,7 @@ std::array<std::string, 4> dialQuarterSigns(const PlanetCycleTable& table, int c
 }
 
 void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config,
-                           const PlanetCycleTable& table, int cycle, CivilDate today, RunState& state) {
+                           const PlanetCycleTable& table, int cycle, CivilDate today) {
     if (cycle < 1 || cycle > config.cycles || cycle > PlanetCycleTable::kQuarterRows) {
         return;  // the list offers no such cycle
     }
@@ -154,28 +114,23 @@ void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config
         radiusNote(cycle == 1 ? "Naissance" : "Début du cycle", table.BoundaryDate[cycle - 1], birth);
 
     // Today at its share of the cycle that contains it, whichever cycle is drawn.
-    const std::vector<float> angles = todayAngles(table, config.cycles, today);
+    const std::vector<float> angles = todayPlanetAngles(table, config.cycles, today);
     for (const float angle : angles) {
         drawRimRadius(surface, angle, kRed);
         ChartLabel& label = surface.label(config.freeLabel);
         showRimLabel(surface, label, angle, "Aujourd'hui", kRed);
         label.tooltip = surface.lines.back().tooltip = radiusNote("Aujourd'hui", today, birth);
     }
-    if (config.storesCycleYear) {
-        state.JupiterCycleYear = jupiterCycleYear(angles.empty() ? 0.0f : angles.back());
-    }
 
     placeQuarterPictures(surface, config.pictures, dialQuarterSigns(table, cycle));
 }
 
-void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today,
-                           RunState& state) {
-    affiche_cycle_planete(surface, kJupiterDial, table, cycle, today, state);
+void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today) {
+    affiche_cycle_planete(surface, kJupiterDial, table, cycle, today);
 }
 
 void affiche_cycle_saturne(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today) {
-    RunState untouched;  // the Saturn dial stores nothing
-    affiche_cycle_planete(surface, kSaturnDial, table, cycle, today, untouched);
+    affiche_cycle_planete(surface, kSaturnDial, table, cycle, today);
 }
 
 void affiche_ligne2(ChartSurface& surface, float angle, Rgb colour) {

@@ -2,14 +2,13 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "calendar/civil_time.h"
 #include "charts/chart_surface.h"
 #include "charts/dial_geometry.h"
 #include "cycles/planet_cycle_table.h"
-#include "cycles/run_state.h"
+#include "cycles/planet_cycles.h"
 
 namespace selenarc {
 
@@ -21,9 +20,8 @@ struct PlanetDialConfig {
     std::string startLabel;  // "Naissance" under the start radius, never moved
     std::string freeLabel;   // the single label moved to "Aujourd'hui"
     QuarterPictureLayout pictures;
-    int ticks = 12;  // one per year of the cycle, the first at the bottom
-    int cycles = 7;  // cycles searched for today
-    bool storesCycleYear = true;
+    int ticks = 12;               // one per year of the cycle, the first at the bottom
+    int cycles = kJupiterCycles;  // cycles searched for today
 };
 
 extern const PlanetDialConfig kJupiterDial;
@@ -32,24 +30,15 @@ extern const PlanetDialConfig kSaturnDial;
 // The planet surface as designed, all hidden but the title.
 ChartSurface makePlanetSurface(const PlanetDialConfig& config);
 
-// Share of the cycle containing today, as a dial angle, among cycles 1..cycleCount; on a
-// boundary day the later cycle's (0). Nothing when no cycle contains today.
-std::optional<float> findTodayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today);
-float todayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today);  // 0 when none
-
-// Year 1..12 of the Jupiter cycle for a dial angle, in single-precision twelfths of a turn.
-int16_t jupiterCycleYear(float angle);
-
 // Sign texts at the conjunction, first square, opposition and second square of cycle 1..8 (the
 // QuarterSign row of the span the cycle covers); all empty for any other number.
 std::array<std::string, 4> dialQuarterSigns(const PlanetCycleTable& table, int cycle);
 
 // Clears the surface and draws cycle `cycle` of the table (1..cycleCount); any other number
-// draws nothing. The Jupiter drawing also stores JupiterCycleYear.
+// draws nothing.
 void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config,
-                           const PlanetCycleTable& table, int cycle, CivilDate today, RunState& state);
-void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today,
-                           RunState& state);
+                           const PlanetCycleTable& table, int cycle, CivilDate today);
+void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today);
 void affiche_cycle_saturne(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today);
 
 // One radius of the dial; the free label of the dial moved to the rim beside the angle.

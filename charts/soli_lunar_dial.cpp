@@ -1,14 +1,10 @@
 #include "charts/soli_lunar_dial.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <optional>
 
 #include "charts/dial_geometry.h"
 #include "charts/radius_notes.h"
 #include "charts/rim_labels.h"
-#include "cycles/life_date.h"
-#include "sky/lunar_phases.h"
 
 namespace selenarc {
 
@@ -38,40 +34,6 @@ ChartSurface makeSoliLunarSurface() {
         surface.pictures.push_back({name});
     }
     return surface;
-}
-
-// Life date of the new moon of lunation k (one day after birth for a year, two hours for a month).
-static CivilDateTime newMoonLifeDate(const SoliLunarCycle& cycle, int32_t k, const MessageSink& sink) {
-    return progressedLifeDate(NewMoonJD(k), cycle.BirthUT, sink).lifeDate;
-}
-
-float angle_date(const SoliLunarCycle& cycle, const CivilDateTime& d, const MessageSink& sink) {
-    const bool backwards = d < cycle.table.LifeDate[1];
-    const int32_t step = backwards ? -1 : 1;
-    // Consecutive lunations share a new moon: the one computed last is kept for the next turn.
-    std::optional<CivilDateTime> shared;
-    for (int32_t n = 0; n <= kAngleSearchLunations; ++n) {
-        const int32_t k = cycle.BirthLunation + step * n;
-        const CivilDateTime start = (!backwards && shared) ? *shared : newMoonLifeDate(cycle, k, sink);
-        const CivilDateTime end = (backwards && shared) ? *shared : newMoonLifeDate(cycle, k + 1, sink);
-        if (start <= d && d <= end) {
-            const long elapsed = std::labs((d.day - start.day).count());
-            const long total = std::labs((end.day - start.day).count());
-            return total == 0 ? 0.0f : static_cast<float>(kTwoPi * elapsed / total);
-        }
-        // Life dates grow with the lunation number: once past d, no further lunation holds it.
-        if (backwards ? end < d : d < start) {
-            break;
-        }
-        shared = backwards ? start : end;
-    }
-    return 0.0f;
-}
-
-void storePhaseAngles(const SoliLunarCycle& cycle, const CivilDateTime& now, RunState& state,
-                      const MessageSink& sink) {
-    state.BirthPhaseAngle = angle_date(cycle, cycle.BirthUT, sink);
-    state.TodayPhaseAngle = angle_date(cycle, now, sink);
 }
 
 // "yyyy/mm/dd" shown as "dd/mm/yyyy"; a shorter text (never filled) shows as it is.
@@ -112,7 +74,7 @@ static void placeQuarterDates(ChartSurface& surface) {
 }
 
 void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const SoliLunarCycle& cycle,
-                   int cycleNumber, const CivilDateTime& now, RunState& state, const MessageSink& sink) {
+                   int cycleNumber, const CivilDateTime& now, const PhaseAngles& angles) {
     if (cycleNumber < 1 || cycleNumber > 5) {
         return;  // no rows for it
     }
@@ -147,11 +109,10 @@ void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const Soli
     placeQuarterDates(surface);
     placeQuarterNames(surface, kQuarterNames);
 
-    storePhaseAngles(cycle, now, state, sink);
     const CivilDate birth = cycle.birthDate;
-    markRadius(surface, chart, state.BirthPhaseAngle, "Naissance", kRed,
-               radiusNote("Naissance", birth, birth), LineStyle::Solid);
-    markRadius(surface, chart, state.TodayPhaseAngle, "Aujourd'hui", kRed,
+    markRadius(surface, chart, angles.birth, "Naissance", kRed, radiusNote("Naissance", birth, birth),
+               LineStyle::Solid);
+    markRadius(surface, chart, angles.today, "Aujourd'hui", kRed,
                radiusNote("Aujourd'hui", CivilDate{now.day}, birth), LineStyle::Solid);
 
     std::array<std::string, 4> signs;
@@ -159,9 +120,6 @@ void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const Soli
         signs[j] = table.PhaseSign[base + j];
     }
     placeQuarterPictures(surface, kPictures, signs);
-    if (const int opening = signIndexFromText(signs[0]); opening != 0) {
-        state.CycleNewMoonSign = static_cast<int16_t>(opening);
-    }
 }
 
 void affiche_ligne(ChartSurface& surface, float angle, Rgb colour) {

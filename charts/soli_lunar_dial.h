@@ -4,10 +4,9 @@
 #include <string>
 
 #include "calendar/civil_time.h"
-#include "calendar/message_sink.h"
 #include "charts/chart_surface.h"
+#include "cycles/phase_angles.h"
 #include "cycles/phase_table.h"
-#include "cycles/run_state.h"
 
 namespace selenarc {
 
@@ -22,22 +21,11 @@ struct SoliLunarChartState {
 // sign picture boxes pb1..pb4 and the free labels Texte(0..16), all hidden but the title.
 ChartSurface makeSoliLunarSurface();
 
-// Phase angle (radians, 0..2π) of a date-time within the progressed lunation that contains it:
-// lunations are searched from the birth lunation, backwards for a date before the first
-// phase row, at most kAngleSearchLunations of them (about 3,000 years of life) either way;
-// 0 when none of them contains it.
-inline constexpr int32_t kAngleSearchLunations = 100;
-float angle_date(const SoliLunarCycle& cycle, const CivilDateTime& d, const MessageSink& sink);
-
-// BirthPhaseAngle and TodayPhaseAngle of this person, whether or not a cycle gets drawn.
-void storePhaseAngles(const SoliLunarCycle& cycle, const CivilDateTime& now, RunState& state,
-                      const MessageSink& sink);
-
 // Clears the surface and draws cycle 1..5 (1 = preparatory): rings, year ticks, the birth and
-// today radii, dates, ages, quarter names and sign pictures. Sets the phase angles and the sign
-// of the opening new moon in the run state. Any other cycle number draws nothing.
+// today radii (at the angles given), dates, ages, quarter names and sign pictures. Any other cycle
+// number draws nothing.
 void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const SoliLunarCycle& cycle,
-                   int cycleNumber, const CivilDateTime& now, RunState& state, const MessageSink& sink);
+                   int cycleNumber, const CivilDateTime& now, const PhaseAngles& angles);
 
 // One radius from the centre to the rim at the dial angle.
 void affiche_ligne(ChartSurface& surface, float angle, Rgb colour);

@@ -60,16 +60,19 @@ constexpr long kMonthLimit = 12L * 20000;
 
 }  // namespace
 
-ProgressedDate progressedLifeDateFromText(std::string_view phaseText, const CivilDateTime& birthUT) {
-    const CivilDateTime instant = readPhaseText(phaseText).value_or(birthUT);
+ProgressedDate progressedLifeDateAt(const CivilDateTime& instant, const CivilDateTime& birthUT) {
     const long dayCount = (instant.day - birthUT.day).count();
     const long hourCount = (floor<hours>(instant.instant()) - floor<hours>(birthUT.instant())).count();
     const long months = std::clamp(floorDiv(hourCount, 2), -kMonthLimit, kMonthLimit);
     return {dayCount, months, addMonthsClipped(birthUT, static_cast<int>(months))};
 }
 
+ProgressedDate progressedLifeDateFromText(std::string_view phaseText, const CivilDateTime& birthUT) {
+    return progressedLifeDateAt(readPhaseText(phaseText).value_or(birthUT), birthUT);
+}
+
 ProgressedDate progressedLifeDate(double phaseJD, const CivilDateTime& birthUT, const MessageSink& sink) {
-    return progressedLifeDateFromText(JulianDayToDate(phaseJD, sink), birthUT);
+    return progressedLifeDateAt(julianDayToMinute(phaseJD, sink).value_or(birthUT), birthUT);
 }
 
 }  // namespace selenarc

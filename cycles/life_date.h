@@ -14,8 +14,11 @@ struct ProgressedDate {
     CivilDateTime lifeDate;  // the birth advanced by `months`, day clipped to the month's length
 };
 
-// The date of life that a phase instant (Julian day, universal time) stands for. The instant is
-// taken as JulianDayToDate writes it, cut to the minute.
+// The date of life that an instant (universal time, to the minute) stands for.
+ProgressedDate progressedLifeDateAt(const CivilDateTime& instant, const CivilDateTime& birthUT);
+
+// The same for a phase instant (Julian day, universal time), taken as JulianDayToDate writes it, cut
+// to the minute; the birth itself when that cannot be read.
 ProgressedDate progressedLifeDate(double phaseJD, const CivilDateTime& birthUT, const MessageSink& sink);
 
 // The same from a text already written by JulianDayToDate ("JJ/MM/AAAA à HHhMMmnSSs", or the short

@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "sky/sign_names.h"
+
 namespace selenarc {
 
 namespace {
@@ -22,28 +24,10 @@ struct PlanetCycleRule {
 };
 
 // Jupiter: 11 y 11 m 11 d ≈ 11.95 years; quarters at 3, 6 and 9 times 365 days.
-constexpr PlanetCycleRule kJupiterRule{7, 11, 11, 11, {1095, 2190, 3285}, 7};
+constexpr PlanetCycleRule kJupiterRule{kJupiterCycles, 11, 11, 11, {1095, 2190, 3285}, 7};
 // Saturn: 29 y 167 d ≈ 29.46 years; quarters at 2688, 5376 and 8064 days. Row 3 covers the span
 // after the third cycle, which is not listed.
-constexpr PlanetCycleRule kSaturnRule{3, 29, 0, 167, {2688, 5376, 8064}, 4};
-
-std::optional<CivilDate> readBirthDate(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return parseDayMonthYear(text.substr(first, last - first + 1));
-}
-
-// SignIndex of a decoded sign text "1".."12"; 0 for anything else (no sign known).
-int16_t signIndex(const std::string& sign) {
-    if (sign.empty() || sign.size() > 2 || sign.find_first_not_of("0123456789") != std::string::npos) {
-        return 0;
-    }
-    const int value = std::stoi(sign);
-    return static_cast<int16_t>(value >= 1 && value <= 12 ? value : 0);
-}
+constexpr PlanetCycleRule kSaturnRule{kSaturnCycles, 29, 0, 167, {2688, 5376, 8064}, 4};
 
 std::string listPrefix(int cycle) {
     return (cycle == 1 ? std::string("1er") : std::to_string(cycle) + "ème") + " cycle : jusqu'à ";
@@ -86,7 +70,7 @@ void fillQuarterSigns(PlanetCycleTable& table, const PlanetCycleRule& rule, cons
                 --open;
                 table.QuarterSign[k][j + 1] = previous ? *previous : std::string();
                 if (k == 0 && j == 0) {
-                    natalSign = previous ? signIndex(*previous) : 0;
+                    natalSign = previous ? static_cast<int16_t>(signIndexFromText(*previous)) : int16_t{0};
                 }
             }
         }
@@ -94,32 +78,24 @@ void fillQuarterSigns(PlanetCycleTable& table, const PlanetCycleRule& rule, cons
     }
 }
 
-PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, std::string_view birthText,
-                                      CivilDate today, const IngressTable& ingresses, int16_t& natalSign,
-                                      int16_t& currentCycle) {
+PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, CivilDate birth, CivilDate today,
+                                      const IngressTable& ingresses) {
     PlanetCycleResult result;
     PlanetCycleTable& table = result.table;
     table.cycleCount = rule.cycleCount;
-    natalSign = 0;
-    currentCycle = 0;
-    const auto birth = readBirthDate(birthText);
-    if (!birth) {
-        return result;  // screened before; nothing to compute from
-    }
-
-    table.BoundaryDate[0] = *birth;
+    table.BoundaryDate[0] = birth;
     for (int i = 1; i <= rule.cycleCount; ++i) {
         table.BoundaryDate[i] = nextBoundary(table.BoundaryDate[i - 1], rule);
     }
     for (int i = 0; i <= rule.cycleCount; ++i) {
         table.BoundaryText[i] = formatDayMonthYear(table.BoundaryDate[i]);
-        table.BoundaryAge[i] = static_cast<int16_t>(int(table.BoundaryDate[i].year()) - int(birth->year()));
+        table.BoundaryAge[i] = static_cast<int16_t>(int(table.BoundaryDate[i].year()) - int(birth.year()));
     }
 
     // Both ends inclusive: a boundary day belongs to the earlier cycle.
     for (int i = 1; i <= rule.cycleCount; ++i) {
         if (table.BoundaryDate[i - 1] <= today && today <= table.BoundaryDate[i]) {
-            currentCycle = static_cast<int16_t>(i);
+            result.currentCycle = static_cast<int16_t>(i);
             result.selectedIndex = i - 1;
             break;
         }
@@ -129,7 +105,7 @@ PlanetCycleResult computePlanetCycles(const PlanetCycleRule& rule, std::string_v
         result.comboEntries.push_back(listPrefix(i) + std::to_string(table.BoundaryAge[i]) + " ans");
     }
 
-    fillQuarterSigns(table, rule, ingresses, natalSign);
+    fillQuarterSigns(table, rule, ingresses, result.natalSign);
     return result;
 }
 
@@ -150,19 +126,16 @@ CivilDate lastSaturnQuarter(CivilDate birth) {
     return lastQuarter(birth, kSaturnRule);
 }
 
-PlanetCycleResult calcul_jupiter(std::string_view Text1, CivilDate today, const IngressTable& sj,
-                                 RunState& state) {
-    return computePlanetCycles(kJupiterRule, Text1, today, sj, state.NatalJupiterSign,
-                               state.CurrentJupiterCycle);
+int16_t yearsSinceBirth(CivilDate birth, CivilDate today) {
+    return static_cast<int16_t>(int(today.year()) - int(birth.year()));
 }
 
-PlanetCycleResult calcul_saturne(std::string_view Text1, CivilDate today, const IngressTable& ss,
-                                 RunState& state) {
-    if (const auto birth = readBirthDate(Text1)) {
-        state.CurrentAge = static_cast<int16_t>(int(today.year()) - int(birth->year()));
-    }
-    return computePlanetCycles(kSaturnRule, Text1, today, ss, state.NatalSaturnSign,
-                               state.CurrentSaturnCycle);
+PlanetCycleResult calcul_jupiter(CivilDate birth, CivilDate today, const IngressTable& sj) {
+    return computePlanetCycles(kJupiterRule, birth, today, sj);
+}
+
+PlanetCycleResult calcul_saturne(CivilDate birth, CivilDate today, const IngressTable& ss) {
+    return computePlanetCycles(kSaturnRule, birth, today, ss);
 }
 
 }  // namespace selenarc

@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "calendar/julian_day.h"
-#include "calendar/time_zone.h"
 #include "cycles/life_date.h"
 #include "sky/lunar_phases.h"
 #include "sky/sign_names.h"
@@ -18,21 +17,6 @@ namespace {
 
 constexpr int kLastRow = 21;
 constexpr int kLunations = 6;  // k .. k + 5
-
-// Appending to a fresh string rather than prefixing: GCC 12 -O3 wrongly reports an overlap for
-// "0" + std::to_string(...).
-std::string twoDigits(int value) {
-    const std::string digits = std::to_string(value);
-    return value < 10 ? std::string("0").append(digits) : digits;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // A sign column of the lunation table; a blank column (or none) is no sign.
 std::string phaseSignText(const std::string& column) {
@@ -94,27 +78,20 @@ constexpr int kOldestListedAge = 100;
 
 }  // namespace
 
-SoliLunarResult calcul_soli_lunaire(const PersonRecord& person, const CivilDateTime& now,
-                                    const LunationTable& sl, RunState& state, const MessageSink& sink) {
+SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTime& now,
+                                    const LunationTable& sl, const MessageSink& sink) {
     SoliLunarResult result;
-    state.CurrentLunarCycle = -1;
-    state.CurrentCycleStart.clear();
-    state.CurrentCycleEnd.clear();
-
-    // Entries are screened before the run; one that still cannot be read leaves an empty result.
-    const std::optional<CivilDate> localDate = parseDayMonthYear(trimmed(person.Text1));
-    if (!localDate) {
-        return result;
-    }
 
     SoliLunarCycle& cycle = result.cycle;
-    cycle.birthDate = *localDate;
-    const UniversalBirthTime ut = toUniversalTime(*localDate, person.Text2, person.timeZoneRow);
-    cycle.BirthUT = {std::chrono::sys_days{ut.date},
-                     std::chrono::hours{ut.hour} + std::chrono::minutes{ut.minute}};
-    cycle.birthUtDateText = formatDayMonthYear(ut.date);
+    cycle.birthDate = birth.localDate;
+    cycle.BirthUT = birth.universal;
+    const CivilDate utDate{birth.universal.day};
+    const auto hour = std::chrono::duration_cast<std::chrono::hours>(birth.universal.timeOfDay);
+    const auto minute = birth.universal.timeOfDay - hour;
     cycle.BirthJD =
-        JourJulien(cycle.birthUtDateText + " à " + twoDigits(ut.hour) + "h" + twoDigits(ut.minute), sink);
+        julianDayFromFields(int(utDate.year()), static_cast<int32_t>(unsigned(utDate.month())),
+                            static_cast<int32_t>(unsigned(utDate.day())), static_cast<int32_t>(hour.count()),
+                            static_cast<int32_t>(minute.count()));
     const int32_t k = LunationAt(cycle.BirthJD);
     cycle.BirthLunation = k;
 
@@ -123,7 +100,8 @@ SoliLunarResult calcul_soli_lunaire(const PersonRecord& person, const CivilDateT
     for (int row = 1; row <= kLastRow; ++row) {
         table.PhaseJD[row] = phaseInstant(row, k);
         table.PhaseText[row] = JulianDayToDate(table.PhaseJD[row], sink);
-        const ProgressedDate life = progressedLifeDateFromText(table.PhaseText[row], cycle.BirthUT);
+        // Its message, if any, came with the text.
+        const ProgressedDate life = progressedLifeDate(table.PhaseJD[row], cycle.BirthUT, MessageSink{});
         table.LifeDate[row] = life.lifeDate;
         table.LifeDateText[row] = formatSortable(CivilDate{life.lifeDate.day});
         table.PhaseAge[row] = toAge(life.days);
@@ -132,11 +110,7 @@ SoliLunarResult calcul_soli_lunaire(const PersonRecord& person, const CivilDateT
     // A plain number rather than the optional: at -O3 GCC reads the empty optional's payload
     // before its flag, which valgrind reports as a jump on an uninitialised value.
     const int current = cycleOfToday(table, now.day).value_or(-1);
-    if (current >= 0) {
-        state.CurrentLunarCycle = static_cast<int16_t>(current);
-        state.CurrentCycleStart = table.LifeDateText[4 * current + 1];
-        state.CurrentCycleEnd = table.LifeDateText[4 * current + 5];
-    }
+    result.currentCycle = static_cast<int16_t>(current);
 
     // Entries older than 100 years are left out, except the one of today's cycle.
     for (int c = 0; c < static_cast<int>(kCycleLabels.size()); ++c) {
@@ -150,6 +124,13 @@ SoliLunarResult calcul_soli_lunaire(const PersonRecord& person, const CivilDateT
         }
     }
     return result;
+}
+
+int16_t openingNewMoonSign(const PhaseTable& table, int cycleNumber) {
+    if (cycleNumber < 1 || cycleNumber > 5) {
+        return 0;
+    }
+    return static_cast<int16_t>(signIndexFromText(table.PhaseSign[4 * (cycleNumber - 1) + 1]));
 }
 
 }  // namespace selenarc

@@ -1,20 +1,10 @@
 #include "sky/natal_signs.h"
 
 #include <algorithm>
-#include <charconv>
+
+#include "sky/sign_names.h"
 
 namespace selenarc {
-
-namespace {
-
-int16_t signIndex(const std::string& decoded) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(decoded.data(), decoded.data() + decoded.size(), value);
-    const bool whole = error == std::errc{} && end == decoded.data() + decoded.size();
-    return whole && value >= 1 && value <= 12 ? static_cast<int16_t>(value) : int16_t{0};
-}
-
-}  // namespace
 
 int16_t natalSign(const IngressTable& table, CivilDate birthDate, const CivilDateTime& birthUT) {
     const std::chrono::sys_time<std::chrono::minutes> birthInstant = birthUT.instant();
@@ -34,16 +24,15 @@ int16_t natalSign(const IngressTable& table, CivilDate birthDate, const CivilDat
     if (it == lines.end() || it == lines.begin()) {
         return 0;
     }
-    return signIndex(std::prev(it)->sign);
+    return static_cast<int16_t>(signIndexFromText(std::prev(it)->sign));
 }
 
-void calcul_soleil(CivilDate birthDate, const CivilDateTime& birthUT, const IngressTable& so,
-                   RunState& state) {
-    state.NatalSunSign = natalSign(so, birthDate, birthUT);
+int16_t calcul_soleil(const BirthMoment& birth, const IngressTable& so) {
+    return natalSign(so, birth.localDate, birth.universal);
 }
 
-void calcul_lune(CivilDate birthDate, const CivilDateTime& birthUT, const IngressTable& su, RunState& state) {
-    state.NatalMoonSign = natalSign(su, birthDate, birthUT);
+int16_t calcul_lune(const BirthMoment& birth, const IngressTable& su) {
+    return natalSign(su, birth.localDate, birth.universal);
 }
 
 }  // namespace selenarc

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "calendar/birth_moment.h"
 #include "calendar/civil_time.h"
-#include "cycles/run_state.h"
 #include "sky/ephemeris_tables.h"
 
 namespace selenarc {
@@ -16,9 +16,9 @@ namespace selenarc {
 // The accepted lines must be in ascending date order, as the reader makes them.
 int16_t natalSign(const IngressTable& table, CivilDate birthDate, const CivilDateTime& birthUT);
 
-// NatalSunSign from so.txt, NatalMoonSign from su.txt (0 when the table does not cover the birth).
-void calcul_soleil(CivilDate birthDate, const CivilDateTime& birthUT, const IngressTable& so,
-                   RunState& state);
-void calcul_lune(CivilDate birthDate, const CivilDateTime& birthUT, const IngressTable& su, RunState& state);
+// The natal Sun sign from so.txt, the natal Moon sign from su.txt (0 when the table does not cover
+// the birth).
+int16_t calcul_soleil(const BirthMoment& birth, const IngressTable& so);
+int16_t calcul_lune(const BirthMoment& birth, const IngressTable& su);
 
 }  // namespace selenarc

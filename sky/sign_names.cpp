@@ -37,4 +37,24 @@ int16_t signIndexOfDigit(char c) {
     return 0;
 }
 
+int signIndexFromText(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    if (text.empty() || text.size() > 2) {
+        return 0;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value >= 1 && value <= 12 ? value : 0;
+}
+
 }  // namespace selenarc

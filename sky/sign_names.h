@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace selenarc {
 
@@ -14,5 +15,8 @@ std::string decodeSignDigit(char c);
 
 // SignIndex of a SignDigit ("1".."9", "A", "B", "C"), 0 for any other character.
 int16_t signIndexOfDigit(char c);
+
+// SignIndex 1..12 written in a sign cell (surrounding blanks allowed); 0 when blank or not a sign.
+int signIndexFromText(std::string_view text);
 
 }  // namespace selenarc

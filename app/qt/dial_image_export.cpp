@@ -85,7 +85,7 @@ void saveDialImage(DialWidget& dial, const MessageSink& sink, const ImageFileCho
     if (QFileInfo(fileName).suffix().isEmpty()) {
         fileName += QStringLiteral(".png");
     }
-    const QString reason = writeDialImage(fileName, dial.surface(), &SignPictures::shared());
+    const QString reason = writeDialImage(fileName, dial.surface(), dial.pictures());
     if (!reason.isEmpty() && sink) {
         sink(fileWriteError(fileName, reason));
     }

@@ -141,7 +141,7 @@ QWidget* MainWindow::buildCyclePage(const QString& pictureName, const ChartSurfa
                                     QComboBox** list, QPushButton** interpret) {
     auto* page = new QWidget;
     paintBackground(page, kWindowYellow);
-    *dial = new DialWidget(surface, &SignPictures::shared(), page);
+    *dial = new DialWidget(surface, &SignPictures::ofDataFolder(session_->programFolder()), page);
     (*dial)->setObjectName(pictureName);
     placeInTwips(*dial, 120, 480 - kTabStripTwips, 10455, 8055);
     // Said in the middle of the empty dial when no cycle contains today.

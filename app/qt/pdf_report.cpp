@@ -68,7 +68,8 @@ class DialTextObject : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
   public:
-    explicit DialTextObject(std::vector<const ChartSurface*> dials) : dials_(std::move(dials)) {}
+    DialTextObject(std::vector<const ChartSurface*> dials, const SignPictures& pictures)
+        : dials_(std::move(dials)), pictures_(pictures) {}
 
     QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat& format) override {
         const ChartSurface* dial = dialOf(format);
@@ -88,7 +89,7 @@ class DialTextObject : public QObject, public QTextObjectInterface {
         }
         painter->save();
         painter->translate(rect.topLeft());
-        DialRenderer(&SignPictures::shared()).paint(*painter, *dial, rect.width() / dial->width);
+        DialRenderer(&pictures_).paint(*painter, *dial, rect.width() / dial->width);
         painter->restore();
     }
 
@@ -99,6 +100,7 @@ class DialTextObject : public QObject, public QTextObjectInterface {
     }
 
     std::vector<const ChartSurface*> dials_;
+    const SignPictures& pictures_;
 };
 
 // Appends text blocks to the report in a few fixed styles.
@@ -187,14 +189,12 @@ std::array<Section, 3> sectionsOf(Session& session, const ParagraphSet& paragrap
          SoliLunarText(state, paragraphs)},
         {QStringLiteral("Cycle socio-professionnel"),
          &session.jupiterSurface(),
-         planetCycleLines(session.jupiter(),
-                          shownPlanetCycle(session.jupiterSurface(), kJupiterDial, session.jupiter().table)),
+         planetCycleLines(session.jupiter(), session.shownJupiterCycle()),
          {},
          JupiterText(state, paragraphs)},
         {QStringLiteral("Cycle d'individuation"),
          &session.saturnSurface(),
-         planetCycleLines(session.saturn(),
-                          shownPlanetCycle(session.saturnSurface(), kSaturnDial, session.saturn().table)),
+         planetCycleLines(session.saturn(), session.shownSaturnCycle()),
          {},
          SaturnText(state, paragraphs)},
     }};
@@ -248,7 +248,8 @@ bool paintPdfReport(QPagedPaintDevice& device, Session& session, const PersonRec
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);  // fonts measured at the device's resolution
-    DialTextObject dials({sections[0].dial, sections[1].dial, sections[2].dial});
+    DialTextObject dials({sections[0].dial, sections[1].dial, sections[2].dial},
+                         SignPictures::ofDataFolder(session.programFolder()));
     document.documentLayout()->registerHandler(kDialObject, &dials);
     document.setDefaultFont(sansSerif(kBodyPoints));
 

@@ -21,6 +21,8 @@ class DialRenderer {
     // The surface's top-left corner at the painter's origin, one twip = pixelsPerTwip units.
     void paint(QPainter& painter, const ChartSurface& surface, double pixelsPerTwip = kPixelsPerTwip) const;
 
+    const SignPictures* pictures() const { return pictures_; }
+
   private:
     const SignPictures* pictures_;
 };

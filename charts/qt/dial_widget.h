@@ -17,6 +17,7 @@ class DialWidget : public QWidget {
 
     ChartSurface& surface() { return surface_; }
     const ChartSurface& surface() const { return surface_; }
+    const SignPictures* pictures() const { return renderer_.pictures(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -1,13 +1,12 @@
 #include "charts/qt/sign_pictures.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <filesystem>
+#include <map>
 
-#include "app/program_folder.h"
+#include "charts/sign_picture_files.h"
 
 namespace selenarc {
 
@@ -51,13 +50,13 @@ QString SignPictures::fileName(int sign) {
     return QString::fromStdString(file.filename().string());
 }
 
-const SignPictures& SignPictures::shared() {
-    static const SignPictures pictures([] {
-        const std::filesystem::path data =
-            findProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-        return QString::fromStdString((data / "signs").string());
-    }());
-    return pictures;
+const SignPictures& SignPictures::ofDataFolder(const std::filesystem::path& dataFolder) {
+    static std::map<std::filesystem::path, std::unique_ptr<SignPictures>> loaded;
+    std::unique_ptr<SignPictures>& pictures = loaded[dataFolder];
+    if (!pictures) {
+        pictures = std::make_unique<SignPictures>(QString::fromStdString((dataFolder / "signs").string()));
+    }
+    return *pictures;
 }
 
 }  // namespace selenarc

@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <QString>
 #include <array>
+#include <filesystem>
 #include <memory>
 
 class QPainter;
@@ -28,8 +29,8 @@ class SignPictures {
     void paint(QPainter& painter, int sign, const QRectF& target) const;
 
     static QString fileName(int sign);
-    // The pictures of the program's data folder ("signs" inside it), loaded on first use.
-    static const SignPictures& shared();
+    // The pictures of a data folder ("signs" inside it), read on first use and kept from then on.
+    static const SignPictures& ofDataFolder(const std::filesystem::path& dataFolder);
 
   private:
     std::array<std::unique_ptr<QSvgRenderer>, kSigns> renderers_;

@@ -11,6 +11,8 @@ using namespace std::chrono;
 
 namespace {
 
+constexpr int kGmtPlusOne = 13;  // time-zone row
+
 const MessageSink kSilent = testing::silentSink();
 
 // The cycle of a birth some minutes after new moon k (JD 2440587.5 = 01/01/1970 0h).
@@ -70,11 +72,10 @@ class AngleDateTest : public QObject {
         const CivilDateTime end = lifeDateOfNewMoon(cycle, birthLunation + lunation + 1);
         const CivilDateTime d = day < 0 ? end : CivilDateTime{start.day + days{day}, start.timeOfDay};
         QVERIFY(d <= end);
-        RunState state;
-        storePhaseAngles(cycle, d, state, kSilent);
-        QCOMPARE(state.TodayPhaseAngle, placed ? angleOf(start, end, d) : 0.0f);
+        const PhaseAngles angles = selenarc::phaseAngles(cycle, d, kSilent);
+        QCOMPARE(angles.today, placed ? angleOf(start, end, d) : 0.0f);
         const auto& rows = cycle.table.LifeDate;
-        QCOMPARE(state.BirthPhaseAngle, angleOf(rows[1], rows[5], cycle.BirthUT));
+        QCOMPARE(angles.birth, angleOf(rows[1], rows[5], cycle.BirthUT));
     }
 
     // Births across the whole range of the tables, computed as "Calculer" does (GMT+1): the birth
@@ -90,22 +91,20 @@ class AngleDateTest : public QObject {
     }
     void wholeTableRange() {
         QFETCH(QString, birth);
-        PersonRecord person;
-        person.Text1 = birth.left(10).toStdString();
-        person.Text2 = birth.mid(11).toStdString();
-        RunState state;
-        const SoliLunarResult run = calcul_soli_lunaire(person, CivilDateTime{}, {}, state, kSilent);
+        const BirthMoment person =
+            *readBirthMoment(birth.left(10).toStdString(), birth.mid(11).toStdString(), kGmtPlusOne);
+        const SoliLunarResult run = calcul_soli_lunaire(person, CivilDateTime{}, {}, kSilent);
         const auto& rows = run.cycle.table.LifeDate;
         const CivilDateTime preparatory{rows[1].day + (rows[5].day - rows[1].day) / 3, rows[1].timeOfDay};
         const CivilDateTime firstCycle{rows[5].day + days{4000}, rows[5].timeOfDay};
         QVERIFY(rows[1] < preparatory && preparatory < rows[5]);
         QVERIFY(firstCycle < rows[9]);
-        storePhaseAngles(run.cycle, preparatory, state, kSilent);
-        QVERIFY(state.BirthPhaseAngle > 0.0f);
-        QCOMPARE(state.BirthPhaseAngle, angleOf(rows[1], rows[5], run.cycle.BirthUT));
-        QCOMPARE(state.TodayPhaseAngle, angleOf(rows[1], rows[5], preparatory));
-        storePhaseAngles(run.cycle, firstCycle, state, kSilent);
-        QCOMPARE(state.TodayPhaseAngle, angleOf(rows[5], rows[9], firstCycle));
+        const PhaseAngles angles = selenarc::phaseAngles(run.cycle, preparatory, kSilent);
+        QVERIFY(angles.birth > 0.0f);
+        QCOMPARE(angles.birth, angleOf(rows[1], rows[5], run.cycle.BirthUT));
+        QCOMPARE(angles.today, angleOf(rows[1], rows[5], preparatory));
+        QCOMPARE(selenarc::phaseAngles(run.cycle, firstCycle, kSilent).today,
+                 angleOf(rows[5], rows[9], firstCycle));
     }
 };
 

@@ -39,19 +39,19 @@ class EventsOverlayTest : public QObject {
         QFETCH(QStringList, expected);
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
-        RunState state;
         EventPlot events;
         QStringList messages;
         const MessageSink sink = [&](const Message& m) { messages << QString::fromStdString(m.text); };
-        affiche_cycle(surface, chart, kCycle, drawn, kNow, state, sink);
-        std::array<EventRow, PersonRecord::kEventRows> typed;
+        const PhaseAngles angles = phaseAngles(kCycle, kNow, sink);
+        affiche_cycle(surface, chart, kCycle, drawn, kNow, angles);
+        EventRows typed;
         for (int i = 0; i < rows.size(); ++i) {
             typed[i] = {rows[i].section('|', 0, 0).toStdString(), rows[i].section('|', 1).toStdString()};
         }
-        plotEvents(typed, events, surface, chart, kCycle, kNow, state, sink);  // replaced by the same rows
+        plotEvents(typed, events, surface, chart, kCycle, kNow, angles, sink);  // replaced by the same rows
         messages.clear();
 
-        const bool plotted = plotEvents(typed, events, surface, chart, kCycle, kNow, state, sink);
+        const bool plotted = plotEvents(typed, events, surface, chart, kCycle, kNow, angles, sink);
         QStringList shown;
         for (int i = 2; i < SoliLunarChartState::kFreeLabels; ++i) {
             if (const ChartLabel& label = surface.label(indexedName("Texte", i)); label.visible) {
@@ -70,9 +70,8 @@ class EventsOverlayTest : public QObject {
         std::array<ChartSurface, 3> s{makeSoliLunarSurface(), makePlanetSurface(kJupiterDial),
                                       makePlanetSurface(kSaturnDial)};
         SoliLunarChartState chart;
-        RunState state;
-        affiche_cycle(s[0], chart, kCycle, 2, kNow, state, testing::silentSink());
-        affiche_cycle_jupiter(s[1], testing::makeJupiterTable1950(), 5, CivilDate{kNow.day}, state);
+        affiche_cycle(s[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::silentSink()));
+        affiche_cycle_jupiter(s[1], testing::makeJupiterTable1950(), 5, CivilDate{kNow.day});
         affiche_cycle_saturne(s[2], testing::makeSaturnTable1950(), 2, CivilDate{kNow.day});
 
         clearCharts(s[0], s[1], s[2], chart);

@@ -42,25 +42,6 @@ class ReportContentTest : public QObject {
         QCOMPARE(lunarCycleLines(lunar, 1).size(), 5u);
     }
 
-    // The cycle found on a planet dial (named first in the row) is the one drawn there.
-    void shownPlanet_data() {
-        QTest::addColumn<int>("drawn");
-        QTest::newRow("Jupiter, none") << 0;
-        QTest::newRow("Jupiter, first") << 1;
-        QTest::newRow("Saturne, last") << 3;
-    }
-    void shownPlanet() {
-        QFETCH(int, drawn);
-        const PlanetDialConfig& config =
-            QString(QTest::currentDataTag()).startsWith("J") ? kJupiterDial : kSaturnDial;
-        const auto table =
-            &config == &kJupiterDial ? testing::makeJupiterTable1950() : testing::makeSaturnTable1950();
-        ChartSurface surface = makePlanetSurface(config);
-        RunState state;
-        affiche_cycle_planete(surface, config, table, drawn, std::chrono::year{2015} / 6 / 1, state);
-        QCOMPARE(shownPlanetCycle(surface, config, table), drawn);
-    }
-
     // A count past the twelve rows stops at the last row; names trimmed, times left out.
     void events() {
         EventPlot plot{40, {}, {}};

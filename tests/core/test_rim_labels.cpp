@@ -140,14 +140,14 @@ class RimLabelsTest : public QObject {
         const SoliLunarCycle cycle = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0));
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
-        RunState state;
         EventPlot events;
         const CivilDateTime now = makeDateTime(2015, 6, 1, 12, 0);
-        affiche_cycle(surface, chart, cycle, 2, now, state, testing::silentSink());
-        std::array<EventRow, PersonRecord::kEventRows> rows;
+        const PhaseAngles angles = phaseAngles(cycle, now, testing::silentSink());
+        affiche_cycle(surface, chart, cycle, 2, now, angles);
+        EventRows rows;
         rows[0] = {formatDayMonthYear(CivilDate{cycle.table.LifeDate[6].day}), "Mère"};
         rows[1] = {"01/01/2040", ""};
-        QVERIFY(plotEvents(rows, events, surface, chart, cycle, now, state, testing::silentSink()));
+        QVERIFY(plotEvents(rows, events, surface, chart, cycle, now, angles, testing::silentSink()));
         const ChartLabel &inCycle = surface.label("Texte(2)"), &outside = surface.label("Texte(3)");
         const ChartLine &inLine = surface.lines[34], &outLine = surface.lines[35];
         QVERIFY(inLine.style == LineStyle::Solid && !inCycle.italic);

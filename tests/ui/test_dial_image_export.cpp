@@ -46,7 +46,7 @@ class DialImageExportTest : public QObject {
         QFile(scratch.filePath("fichier")).open(QIODevice::WriteOnly);
         const ChartSurface& surface = session_->lunarSurface();
         const QString path = scratch.filePath(target);
-        QCOMPARE(writeDialImage(path, surface, &SignPictures::shared()),
+        QCOMPARE(writeDialImage(path, surface, &SignPictures::ofDataFolder(session_->programFolder())),
                  reason.contains("%1") ? reason.arg(scratch.path()) : reason);
         QCOMPARE(QDir(scratch.path()).entryList(QDir::Files).size(), 1 + reason.isEmpty());
         if (target.endsWith(".PNG")) {
@@ -84,7 +84,7 @@ class DialImageExportTest : public QObject {
         QFETCH(QString, chosen);
         QFETCH(QString, log);
         QTemporaryDir scratch;
-        DialWidget dial(session_->jupiterSurface(), &SignPictures::shared());
+        DialWidget dial(session_->jupiterSurface(), &SignPictures::ofDataFolder(session_->programFolder()));
         dial.setObjectName("Picture2");
         QStringList got;
         const MessageSink sink = [&](const Message& m) {

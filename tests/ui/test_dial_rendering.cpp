@@ -16,9 +16,9 @@ const float kEventAngle = 4.0f;
 static ChartSurface drawnDial() {
     ChartSurface surface = makeSoliLunarSurface();
     SoliLunarChartState chart;
-    RunState state;
-    affiche_cycle(surface, chart, testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0)), 2,
-                  makeDateTime(2015, 6, 1, 12, 0), state, testing::silentSink());
+    const SoliLunarCycle cycle = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0));
+    const CivilDateTime now = makeDateTime(2015, 6, 1, 12, 0);
+    affiche_cycle(surface, chart, cycle, 2, now, phaseAngles(cycle, now, testing::silentSink()));
     affiche_ligne(surface, kEventAngle, kOrange);
     return surface;
 }
