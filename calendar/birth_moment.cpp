@@ -1,20 +1,9 @@
 #include "calendar/birth_moment.h"
 
+#include "calendar/text.h"
 #include "calendar/time_zone.h"
 
 namespace selenarc {
-
-namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 std::optional<BirthMoment> readBirthMoment(std::string_view dateText, std::string_view timeText,
                                            int timeZoneRow) {
