@@ -104,7 +104,7 @@ std::string cleanPersonName(std::string_view utf8) {
 }
 
 std::string personFileName(const PersonRecord& person) {
-    return cleanPersonName(trimmed(person.t_prenom)) + "#" + cleanPersonName(trimmed(person.t_nom)) +
+    return cleanPersonName(trimmed(person.firstName)) + "#" + cleanPersonName(trimmed(person.lastName)) +
            std::string(kPersonFileExtension);
 }
 
@@ -137,8 +137,8 @@ std::string encodePersonFile(const PersonRecord& person) {
         text += value;
         text += "\r\n";
     };
-    line("DNA=", oneLine(person.Text1));
-    line("HNA=", oneLine(person.Text2));
+    line("DNA=", oneLine(person.birthDate));
+    line("HNA=", oneLine(person.birthTime));
     line("FUS=", std::to_string(person.timeZoneRow));
     for (const EventRow& row : person.events) {
         line("E-D=", oneLine(row.date));
@@ -211,9 +211,9 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
         const std::string key = keyOf(line);
         const std::string value = key.empty() ? std::string() : decoded(line.substr(4));
         if (key == "dna=") {
-            person.Text1 = value;
+            person.birthDate = value;
         } else if (key == "hna=") {
-            person.Text2 = value;
+            person.birthTime = value;
         } else if (key == "fus=") {
             if (const auto zone = timeZoneRowValue(value)) {
                 person.timeZoneRow = *zone;

@@ -52,11 +52,11 @@ bool samePlace(const FileAtPlace& a, const FileAtPlace& b) {
 // The birth date a file's bytes hold, as its "DNA=" line gives it (trimmed); nothing when unreadable.
 std::optional<std::string> birthDateIn(const std::string& bytes) {
     PersonRecord held;
-    held.Text1.clear();
+    held.birthDate.clear();
     if (!applyPersonFileContent(bytes, held).readable) {
         return std::nullopt;
     }
-    return std::string(trimmed(held.Text1));
+    return std::string(trimmed(held.birthDate));
 }
 
 // The message refusing a name part, or "".
@@ -86,8 +86,8 @@ bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const 
         return fail("Enregistrement impossible : le dossier des fiches " + quotedPath(folder.path) +
                     " n'a pas pu être créé.");
     }
-    for (const auto& [field, name] : {std::pair{"le prénom", std::string(trimmed(person.t_prenom))},
-                                      std::pair{"le nom", std::string(trimmed(person.t_nom))}}) {
+    for (const auto& [field, name] : {std::pair{"le prénom", std::string(trimmed(person.firstName))},
+                                      std::pair{"le nom", std::string(trimmed(person.lastName))}}) {
         if (std::string refusal = nameRefusal(field, name); !refusal.empty()) {
             return fail(std::move(refusal));
         }
@@ -98,7 +98,7 @@ bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const 
         return fail("Le fichier " + quotedPath(target) + " n'a pas pu être enregistré :\r\n" +
                     before.refusal);
     }
-    const std::string birthDate(trimmed(person.Text1));
+    const std::string birthDate(trimmed(person.birthDate));
     const bool own = target == saving.ownFile && before.bytes == saving.ownBytes;
     if (before.regular && !own) {
         if (const auto held = birthDateIn(before.bytes); held != birthDate) {

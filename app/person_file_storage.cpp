@@ -100,10 +100,10 @@ std::optional<PersonRecord> readPersonFile(const std::filesystem::path& file, st
         return std::nullopt;
     }
     PersonRecord person;
-    person.Text1.clear();
-    person.Text2.clear();
-    person.t_prenom = displayNamePart(parts->first);
-    person.t_nom = displayNamePart(parts->last);
+    person.birthDate.clear();
+    person.birthTime.clear();
+    person.firstName = displayNamePart(parts->first);
+    person.lastName = displayNamePart(parts->last);
     const PersonFileReading reading = applyPersonFileContent(*bytes, person);
     if (!reading.readable) {
         error = personFileProblemText(file, reading);

@@ -11,11 +11,11 @@ struct PersonRecord {
     static constexpr int kDefaultTimeZoneRow = 13;
     static constexpr int kEventRows = selenarc::kEventRows;
 
-    std::string t_prenom;
-    std::string t_nom;
-    std::string Text1 = "01/01/1950";       // birth date
-    std::string Text2 = "12h00";            // birth time, local
-    int timeZoneRow = kDefaultTimeZoneRow;  // selected row of Combo1, 0..25
+    std::string firstName;
+    std::string lastName;
+    std::string birthDate = "01/01/1950";   // birth date
+    std::string birthTime = "12h00";        // birth time, local
+    int timeZoneRow = kDefaultTimeZoneRow;  // selected row of the time-zone list, 0..25
     EventRows events;
 };
 

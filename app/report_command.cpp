@@ -47,13 +47,13 @@ ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments
         }
         const std::string& value = arguments[++i];
         if (name == "--prenom") {
-            options.person.t_prenom = value;
+            options.person.firstName = value;
         } else if (name == "--nom") {
-            options.person.t_nom = value;
+            options.person.lastName = value;
         } else if (name == "--date") {
-            options.person.Text1 = value;
+            options.person.birthDate = value;
         } else if (name == "--heure") {
-            options.person.Text2 = value;
+            options.person.birthTime = value;
         } else if (name == "--fuseau") {
             const auto row = wholeNumber(value);
             if (!row || *row > 25) {

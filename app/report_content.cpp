@@ -47,8 +47,8 @@ std::optional<int> positiveAge(int16_t age) {
 }  // namespace
 
 std::string reportPersonName(const PersonRecord& person) {
-    const std::string_view first = trimmed(person.t_prenom);
-    const std::string_view last = trimmed(person.t_nom);
+    const std::string_view first = trimmed(person.firstName);
+    const std::string_view last = trimmed(person.lastName);
     std::string name(first);
     if (!first.empty() && !last.empty()) {
         name += ' ';
@@ -57,8 +57,8 @@ std::string reportPersonName(const PersonRecord& person) {
 }
 
 std::vector<std::string> birthLines(const PersonRecord& person) {
-    std::vector<std::string> lines{"Né(e) le " + std::string(trimmed(person.Text1)) + " à " +
-                                   std::string(trimmed(person.Text2))};
+    std::vector<std::string> lines{"Né(e) le " + std::string(trimmed(person.birthDate)) + " à " +
+                                   std::string(trimmed(person.birthTime))};
     if (person.timeZoneRow >= 0 && person.timeZoneRow < static_cast<int>(kTimeZoneRows.size())) {
         // Row 12 of the list ends with a stray ", ".
         std::string_view row = trimmed(kTimeZoneRows[person.timeZoneRow]);
@@ -87,10 +87,10 @@ std::vector<std::string> lunarCycleLines(const SoliLunarResult& lunar, int shown
     const PhaseTable& table = lunar.cycle.table;
     std::vector<std::string> lines;
     // Cycle n spans the phase rows 4(n-1)+1 (its new moon) to 4(n-1)+5 (the next new moon).
-    for (size_t i = 0; i < lunar.Combo2.size() && 4 * i + 5 < PhaseTable::kRows; ++i) {
+    for (size_t i = 0; i < lunar.cycleEntries.size() && 4 * i + 5 < PhaseTable::kRows; ++i) {
         const size_t first = 4 * i + 1;
         const size_t last = first + 4;
-        lines.push_back(cycleLine(lunar.Combo2[i], sortableToDayMonthYear(table.LifeDateText[first]),
+        lines.push_back(cycleLine(lunar.cycleEntries[i], sortableToDayMonthYear(table.LifeDateText[first]),
                                   positiveAge(table.PhaseAge[first]),
                                   sortableToDayMonthYear(table.LifeDateText[last]),
                                   positiveAge(table.PhaseAge[last]), static_cast<int>(i) + 1 == shownCycle));

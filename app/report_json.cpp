@@ -93,7 +93,7 @@ std::string reportJson(Session& session) {
 
     json.field("BirthLunation", int(lunar.BirthLunation));
     writePhaseTable(json, lunar.table);
-    writeList(json, "Combo2", session.lunar().Combo2, session.lunar().Combo2Selected);
+    writeList(json, "Combo2", session.lunar().cycleEntries, session.lunar().currentCycleEntry);
     json.field("CurrentLunarCycle", int(state.CurrentLunarCycle));
     json.field("CurrentCycleStart", state.CurrentCycleStart);
     json.field("CurrentCycleEnd", state.CurrentCycleEnd);

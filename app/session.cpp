@@ -75,7 +75,7 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
     if (std::string error; !loadTables(error)) {
         return stop(std::nullopt, error);
     }
-    const BirthMoment birth = *readBirthMoment(person.Text1, person.Text2, person.timeZoneRow);
+    const BirthMoment birth = *readBirthMoment(person.birthDate, person.birthTime, person.timeZoneRow);
     const BirthSpan span = supportedBirthSpan(*tables_);
     if (!isInBirthSpan(span, birth.localDate)) {
         return stop(EntryField::BirthDate, birthSpanMessage(span));
@@ -89,8 +89,8 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
         state_.CurrentCycleStart = lunar_.cycle.table.LifeDateText[4 * c + 1];
         state_.CurrentCycleEnd = lunar_.cycle.table.LifeDateText[4 * c + 5];
     }
-    if (lunar_.Combo2Selected >= 0) {
-        selectLunarCycle(lunar_.Combo2Selected, now);  // stores the two phase angles it draws
+    if (lunar_.currentCycleEntry >= 0) {
+        selectLunarCycle(lunar_.currentCycleEntry, now);  // stores the two phase angles it draws
     } else {
         storePhaseAngles(phaseAngles(lunar_.cycle, now, sink_));  // they describe this person all the same
     }
@@ -125,7 +125,7 @@ void Session::storeJupiterCycleYear(CivilDate today) {
 
 // Drawing a cycle brings the phase angles and the opening sign of that cycle up to date.
 void Session::selectLunarCycle(int index, const CivilDateTime& now) {
-    if (index >= 0 && index < static_cast<int>(lunar_.Combo2.size())) {
+    if (index >= 0 && index < static_cast<int>(lunar_.cycleEntries.size())) {
         const PhaseAngles angles = phaseAngles(lunar_.cycle, now, sink_);
         affiche_cycle(lunarSurface_, lunarChart_, lunar_.cycle, index + 1, now, angles);
         storePhaseAngles(angles);

@@ -118,9 +118,9 @@ SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTim
         const bool isCurrent = current == c;
         if (age <= kOldestListedAge || isCurrent) {
             if (isCurrent) {
-                result.Combo2Selected = static_cast<int>(result.Combo2.size());
+                result.currentCycleEntry = static_cast<int>(result.cycleEntries.size());
             }
-            result.Combo2.push_back(kCycleLabels[c] + std::to_string(age) + " ans");
+            result.cycleEntries.push_back(kCycleLabels[c] + std::to_string(age) + " ans");
         }
     }
     return result;

@@ -14,9 +14,10 @@ namespace selenarc {
 
 struct SoliLunarResult {
     SoliLunarCycle cycle;
-    std::vector<std::string> Combo2;  // "Cycle prép. : jusqu'à 12 ans", "1er cycle : jusqu'à 42 ans", ...
-    int Combo2Selected = -1;          // the entry of the cycle that contains today, -1 when none
-    int16_t currentCycle = -1;        // the cycle of today, 0 preparatory .. 3; -1 when none
+    std::vector<std::string>
+        cycleEntries;            // "Cycle prép. : jusqu'à 12 ans", "1er cycle : jusqu'à 42 ans", ...
+    int currentCycleEntry = -1;  // the entry of the cycle that contains today, -1 when none
+    int16_t currentCycle = -1;   // the cycle of today, 0 preparatory .. 3; -1 when none
 };
 
 // The progressed lunation of a person: the lunation in progress at birth and the five new moons

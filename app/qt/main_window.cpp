@@ -95,7 +95,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, MessageSink presente
     buildEntryStrip(client);
     buildTabs(client);
     buildMenus();
-    for (DialWidget* dial : {Picture1_, Picture2_, Picture3_}) {
+    for (DialWidget* dial : {lunarDial_, jupiterDial_, saturnDial_}) {
         installDialImageMenu(dial, presenter_);
     }
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -106,34 +106,34 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildEntryStrip(QWidget* client) {
     addLabel(client, "Label12", "Prénom :", {120, 165, 735, 255});
-    t_prenom_ = addField(client, "t_prenom", "", {840, 120, 975, 285});
+    firstNameEdit_ = addField(client, "t_prenom", "", {840, 120, 975, 285});
     addLabel(client, "Label13", "Nom :", {1920, 165, 495, 255});
-    t_nom_ = addField(client, "t_nom", "", {2400, 120, 1335, 285});
+    lastNameEdit_ = addField(client, "t_nom", "", {2400, 120, 1335, 285});
     addLabel(client, "Label1", "Né(e) le", {3840, 165, 615, 255});
-    Text1_ = addField(client, "Text1", "01/01/1950", {4460, 120, 1095, 285});
+    birthDateEdit_ = addField(client, "Text1", "01/01/1950", {4460, 120, 1095, 285});
     addLabel(client, "Label6", "à", {5620, 165, 135, 255});
-    Text2_ = addField(client, "Text2", "12h00", {5840, 120, 615, 285});
+    birthTimeEdit_ = addField(client, "Text2", "12h00", {5840, 120, 615, 285});
 
-    Combo1_ = new QComboBox(client);
-    Combo1_->setObjectName("Combo1");
+    timeZoneList_ = new QComboBox(client);
+    timeZoneList_->setObjectName("Combo1");
     for (const auto row : kTimeZoneRows) {
-        Combo1_->addItem(QString::fromUtf8(row.data(), qsizetype(row.size())));
+        timeZoneList_->addItem(QString::fromUtf8(row.data(), qsizetype(row.size())));
     }
-    Combo1_->setCurrentIndex(PersonRecord::kDefaultTimeZoneRow);
-    placeInTwips(Combo1_, 6560, 90, 6300, 315);
+    timeZoneList_->setCurrentIndex(PersonRecord::kDefaultTimeZoneRow);
+    placeInTwips(timeZoneList_, 6560, 90, 6300, 315);
 
-    Command1_ = addButton(client, "Command1", "Calculer", {12960, 70, 975, 315});
-    Command3_ = addButton(client, "Command3", "Effacer", {14040, 70, 735, 315});
-    onClick(Command1_, [this] { calculer(); });
-    onClick(Command3_, [this] { effacer(); });
+    calculateButton_ = addButton(client, "Command1", "Calculer", {12960, 70, 975, 315});
+    clearButton_ = addButton(client, "Command3", "Effacer", {14040, 70, 735, 315});
+    onClick(calculateButton_, [this] { calculer(); });
+    onClick(clearButton_, [this] { effacer(); });
 
-    t_prenom_->installEventFilter(this);
-    t_nom_->installEventFilter(this);
-    QWidget::setTabOrder(t_prenom_, t_nom_);
-    QWidget::setTabOrder(t_nom_, Text1_);
-    QWidget::setTabOrder(Text1_, Text2_);
-    QWidget::setTabOrder(Text2_, Combo1_);
-    QWidget::setTabOrder(Combo1_, Command1_);
+    firstNameEdit_->installEventFilter(this);
+    lastNameEdit_->installEventFilter(this);
+    QWidget::setTabOrder(firstNameEdit_, lastNameEdit_);
+    QWidget::setTabOrder(lastNameEdit_, birthDateEdit_);
+    QWidget::setTabOrder(birthDateEdit_, birthTimeEdit_);
+    QWidget::setTabOrder(birthTimeEdit_, timeZoneList_);
+    QWidget::setTabOrder(timeZoneList_, calculateButton_);
 }
 
 QWidget* MainWindow::buildCyclePage(const QString& pictureName, const ChartSurface& surface,
@@ -162,50 +162,50 @@ QWidget* MainWindow::buildCyclePage(const QString& pictureName, const ChartSurfa
 }
 
 void MainWindow::buildTabs(QWidget* client) {
-    SSTab1_ = new QTabWidget(client);
-    SSTab1_->setObjectName("SSTab1");
-    placeInTwips(SSTab1_, 120, 600, 14655, 8655);
+    cycleTabs_ = new QTabWidget(client);
+    cycleTabs_->setObjectName("SSTab1");
+    placeInTwips(cycleTabs_, 120, 600, 14655, 8655);
 
-    QWidget* life = buildCyclePage("Picture1", session_->lunarSurface(), "Combo2", "Command4", &Picture1_,
-                                   &Combo2_, &Command4_);
+    QWidget* life = buildCyclePage("Picture1", session_->lunarSurface(), "Combo2", "Command4", &lunarDial_,
+                                   &lunarCycleList_, &lunarInterpretButton_);
     QWidget* jupiter = buildCyclePage("Picture2", session_->jupiterSurface(), "Combo3", "Command5",
-                                      &Picture2_, &Combo3_, &Command5_);
-    QWidget* saturn = buildCyclePage("Picture3", session_->saturnSurface(), "Combo4", "Command7", &Picture3_,
-                                     &Combo4_, &Command7_);
-    SSTab1_->addTab(life, "Cycle de vie");
-    SSTab1_->addTab(jupiter, "Cycle socio-professionnel");
-    SSTab1_->addTab(saturn, "Cycle d'individuation");
-    SSTab1_->setCurrentIndex(0);
+                                      &jupiterDial_, &jupiterCycleList_, &jupiterInterpretButton_);
+    QWidget* saturn = buildCyclePage("Picture3", session_->saturnSurface(), "Combo4", "Command7",
+                                     &saturnDial_, &saturnCycleList_, &saturnInterpretButton_);
+    cycleTabs_->addTab(life, "Cycle de vie");
+    cycleTabs_->addTab(jupiter, "Cycle socio-professionnel");
+    cycleTabs_->addTab(saturn, "Cycle d'individuation");
+    cycleTabs_->setCurrentIndex(0);
 
-    Command2_ = addButton(life, "Command2", "Parents, relations, évenements",
-                          {10800, 960 - kTabStripTwips, 3615, 495});
-    Command2_->setEnabled(false);
+    eventsButton_ = addButton(life, "Command2", "Parents, relations, évenements",
+                              {10800, 960 - kTabStripTwips, 3615, 495});
+    eventsButton_->setEnabled(false);
     buildEventsPanel(life);
     connectCyclePages();
-    onClick(Command2_, [this] {
-        Frame1_->setVisible(!Frame1_->isVisible());
-        if (Frame1_->isVisible()) {
-            s_date_[0]->setFocus();
+    onClick(eventsButton_, [this] {
+        eventsPanel_->setVisible(!eventsPanel_->isVisible());
+        if (eventsPanel_->isVisible()) {
+            eventDateEdits_[0]->setFocus();
         }
     });
 }
 
 void MainWindow::buildEventsPanel(QWidget* page) {
-    Frame1_ = new QFrame(page);
-    Frame1_->setObjectName("Frame1");
-    Frame1_->setFrameShape(QFrame::StyledPanel);
-    placeInTwips(Frame1_, 10800, 1440 - kTabStripTwips, 3615, 6500);
-    Frame1_->hide();
+    eventsPanel_ = new QFrame(page);
+    eventsPanel_->setObjectName("Frame1");
+    eventsPanel_->setFrameShape(QFrame::StyledPanel);
+    placeInTwips(eventsPanel_, 10800, 1440 - kTabStripTwips, 3615, 6500);
+    eventsPanel_->hide();
 
     auto* explanation =
-        addLabel(Frame1_, "Label7",
+        addLabel(eventsPanel_, "Label7",
                  "Insérer les dates de naissance de vos parents, grands-parents... ou des "
                  "événements importants de votre vie pour voir où ils tombent dans votre cycle.",
                  {30, 120, 3540, 1215});
     explanation->setWordWrap(true);
     paintBackground(explanation, QColor(255, 192, 128));
 
-    auto* rows = new QWidget(Frame1_);
+    auto* rows = new QWidget(eventsPanel_);
     rows->setObjectName("Picture4");
     paintBackground(rows, kWindowYellow);
     placeInTwips(rows, 0, 1320, 3615, 5175);
@@ -214,31 +214,33 @@ void MainWindow::buildEventsPanel(QWidget* page) {
     addLabel(rows, "Label9", "Evenement ou personne", {1680, 0, 1815, 255});
 
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
-        s_date_[i] = addField(Frame1_, QString("s_date_%1").arg(i), "", {360, 1680 + 360 * i, 975, 285});
-        s_pers_[i] = addField(Frame1_, QString("s_pers_%1").arg(i), "", {1680, 1680 + 360 * i, 1815, 285});
+        eventDateEdits_[i] =
+            addField(eventsPanel_, QString("s_date_%1").arg(i), "", {360, 1680 + 360 * i, 975, 285});
+        eventNameEdits_[i] =
+            addField(eventsPanel_, QString("s_pers_%1").arg(i), "", {1680, 1680 + 360 * i, 1815, 285});
     }
-    Command8_ = addButton(Frame1_, "Command8", "Ok", {960, 6000, 2055, 375});
-    Command8_->setEnabled(false);
-    onClick(Command8_, [this] { plotEvents(); });
+    plotEventsButton_ = addButton(eventsPanel_, "Command8", "Ok", {960, 6000, 2055, 375});
+    plotEventsButton_->setEnabled(false);
+    onClick(plotEventsButton_, [this] { plotEvents(); });
 }
 
 // Selecting a cycle redraws that tab's dial only; the "Interpréter" buttons read the run state.
 void MainWindow::connectCyclePages() {
-    connect(Combo2_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(lunarCycleList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         session_->selectLunarCycle(index, now_());
         refreshDials();
     });
-    connect(Combo3_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(jupiterCycleList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         session_->selectJupiterCycle(index, now_());
         refreshDials();
     });
-    connect(Combo4_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(saturnCycleList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         session_->selectSaturnCycle(index, now_());
         refreshDials();
     });
-    onClick(Command4_, [this] { interpret("Cycle de vie", &SoliLunarText); });
-    onClick(Command5_, [this] { interpret("Cycle socio-professionnel", &JupiterText); });
-    onClick(Command7_, [this] { interpret("Cycle d'individuation", &SaturnText); });
+    onClick(lunarInterpretButton_, [this] { interpret("Cycle de vie", &SoliLunarText); });
+    onClick(jupiterInterpretButton_, [this] { interpret("Cycle socio-professionnel", &JupiterText); });
+    onClick(saturnInterpretButton_, [this] { interpret("Cycle d'individuation", &SaturnText); });
 }
 
 void MainWindow::interpret(const char* title, std::string (*text)(const RunState&, const ParagraphSet&)) {
@@ -265,11 +267,13 @@ void MainWindow::refreshDials() {
             dial->update();
         }
     };
-    show(Picture1_, session_->lunarSurface());
-    show(Picture2_, session_->jupiterSurface());
-    show(Picture3_, session_->saturnSurface());
+    show(lunarDial_, session_->lunarSurface());
+    show(jupiterDial_, session_->jupiterSurface());
+    show(saturnDial_, session_->saturnSurface());
     // A list with entries and none chosen: a note in the middle of its empty dial.
-    for (auto [dial, list] : {std::pair{Picture1_, Combo2_}, {Picture2_, Combo3_}, {Picture3_, Combo4_}}) {
+    for (auto [dial, list] : {std::pair{lunarDial_, lunarCycleList_},
+                              {jupiterDial_, jupiterCycleList_},
+                              {saturnDial_, saturnCycleList_}}) {
         dial->findChild<QLabel*>(dial->objectName() + "Note")
             ->setVisible(list->count() > 0 && list->currentIndex() < 0);
     }
@@ -282,10 +286,10 @@ void MainWindow::buildMenus() {
     open->setObjectName("m_ouvrir");
     QAction* save = file->addAction("&Sauvegarder");
     save->setObjectName("m_sauce");
-    m_rapport_ = file->addAction("&Exporter le rapport PDF...");
-    m_rapport_->setObjectName("m_rapport");
-    m_rapport_->setEnabled(false);
-    connect(m_rapport_, &QAction::triggered, this,
+    pdfReportAction_ = file->addAction("&Exporter le rapport PDF...");
+    pdfReportAction_->setObjectName("m_rapport");
+    pdfReportAction_->setEnabled(false);
+    connect(pdfReportAction_, &QAction::triggered, this,
             [this] { exportPdfReport(this, *session_, lastRunPerson_, presenter_); });
     QAction* quit = file->addAction("&Quitter");
     quit->setObjectName("m_quitter");
@@ -307,28 +311,28 @@ void MainWindow::showAbout() {
 
 PersonRecord MainWindow::person() const {
     PersonRecord person;
-    person.t_prenom = toUtf8(t_prenom_->text());
-    person.t_nom = toUtf8(t_nom_->text());
-    person.Text1 = toUtf8(Text1_->text());
-    person.Text2 = toUtf8(Text2_->text());
-    person.timeZoneRow = Combo1_->currentIndex();
+    person.firstName = toUtf8(firstNameEdit_->text());
+    person.lastName = toUtf8(lastNameEdit_->text());
+    person.birthDate = toUtf8(birthDateEdit_->text());
+    person.birthTime = toUtf8(birthTimeEdit_->text());
+    person.timeZoneRow = timeZoneList_->currentIndex();
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
-        person.events[i] = {toUtf8(s_date_[i]->text()), toUtf8(s_pers_[i]->text())};
+        person.events[i] = {toUtf8(eventDateEdits_[i]->text()), toUtf8(eventNameEdits_[i]->text())};
     }
     return person;
 }
 
 void MainWindow::setPerson(const PersonRecord& person) {
-    t_prenom_->setText(fromUtf8(person.t_prenom));
-    t_nom_->setText(fromUtf8(person.t_nom));
-    Text1_->setText(fromUtf8(person.Text1));
-    Text2_->setText(fromUtf8(person.Text2));
-    if (person.timeZoneRow >= 0 && person.timeZoneRow < Combo1_->count()) {
-        Combo1_->setCurrentIndex(person.timeZoneRow);
+    firstNameEdit_->setText(fromUtf8(person.firstName));
+    lastNameEdit_->setText(fromUtf8(person.lastName));
+    birthDateEdit_->setText(fromUtf8(person.birthDate));
+    birthTimeEdit_->setText(fromUtf8(person.birthTime));
+    if (person.timeZoneRow >= 0 && person.timeZoneRow < timeZoneList_->count()) {
+        timeZoneList_->setCurrentIndex(person.timeZoneRow);
     }
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
-        s_date_[i]->setText(fromUtf8(person.events[i].date));
-        s_pers_[i]->setText(fromUtf8(person.events[i].name));
+        eventDateEdits_[i]->setText(fromUtf8(person.events[i].date));
+        eventNameEdits_[i]->setText(fromUtf8(person.events[i].name));
     }
 }
 
@@ -340,7 +344,7 @@ bool MainWindow::nameFieldRefuses(QLineEdit* field) {
     }
     if (!refusingName_) {
         refusingName_ = true;
-        const char* text = field == t_nom_ ? kLastNameForbiddenMessage : kFirstNameForbiddenMessage;
+        const char* text = field == lastNameEdit_ ? kLastNameForbiddenMessage : kFirstNameForbiddenMessage;
         presenter_(Message{text, "Erreur", MessageIcon::Exclamation});
         field->setFocus(Qt::OtherFocusReason);
         refusingName_ = false;
@@ -351,7 +355,7 @@ bool MainWindow::nameFieldRefuses(QLineEdit* field) {
 // A click that took the focus from a refused name field does not take place.
 void MainWindow::onClick(QPushButton* button, std::function<void()> action) {
     connect(button, &QPushButton::clicked, this, [this, action = std::move(action)] {
-        for (QLineEdit* name : {t_prenom_, t_nom_}) {
+        for (QLineEdit* name : {firstNameEdit_, lastNameEdit_}) {
             if (hasForbiddenNameCharacter(toUtf8(name->text()))) {
                 if (pendingRefusal_) {
                     name->setFocus();  // its message is on its way
@@ -366,7 +370,7 @@ void MainWindow::onClick(QPushButton* button, std::function<void()> action) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && (watched == t_nom_ || watched == t_prenom_)) {
+    if (event->type() == QEvent::FocusOut && (watched == lastNameEdit_ || watched == firstNameEdit_)) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Leaving the window or opening a menu is not leaving the field.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !refusingName_) {
@@ -384,16 +388,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::focusField(EntryField field) {
     switch (field) {
         case EntryField::FirstName:
-            t_prenom_->setFocus();
+            firstNameEdit_->setFocus();
             break;
         case EntryField::LastName:
-            t_nom_->setFocus();
+            lastNameEdit_->setFocus();
             break;
         case EntryField::BirthDate:
-            Text1_->setFocus();
+            birthDateEdit_->setFocus();
             break;
         case EntryField::BirthTime:
-            Text2_->setFocus();
+            birthTimeEdit_->setFocus();
             break;
     }
 }
@@ -418,10 +422,11 @@ bool MainWindow::calculer() {
 
 // What needs a computed person: the persons/events panel and its "Ok", the interpretations, the PDF.
 void MainWindow::enableRunActions(bool enabled) {
-    for (QPushButton* button : {Command2_, Command8_, Command4_, Command5_, Command7_}) {
+    for (QPushButton* button : {eventsButton_, plotEventsButton_, lunarInterpretButton_,
+                                jupiterInterpretButton_, saturnInterpretButton_}) {
         button->setEnabled(enabled);
     }
-    m_rapport_->setEnabled(enabled);
+    pdfReportAction_->setEnabled(enabled);
 }
 
 void MainWindow::lancer() {
@@ -438,25 +443,25 @@ void MainWindow::refreshLists() {
         }
         list->setCurrentIndex(selected);
     };
-    fill(Combo2_, session_->lunar().Combo2, session_->lunar().Combo2Selected);
-    fill(Combo3_, session_->jupiter().comboEntries, session_->jupiter().selectedIndex);
-    fill(Combo4_, session_->saturn().comboEntries, session_->saturn().selectedIndex);
+    fill(lunarCycleList_, session_->lunar().cycleEntries, session_->lunar().currentCycleEntry);
+    fill(jupiterCycleList_, session_->jupiter().comboEntries, session_->jupiter().selectedIndex);
+    fill(saturnCycleList_, session_->saturn().comboEntries, session_->saturn().selectedIndex);
     refreshDials();
 }
 
 void MainWindow::effacer() {
-    for (QLineEdit* field : {t_prenom_, t_nom_, Text1_, Text2_}) {
+    for (QLineEdit* field : {firstNameEdit_, lastNameEdit_, birthDateEdit_, birthTimeEdit_}) {
         field->clear();
     }
-    for (QComboBox* list : {Combo2_, Combo3_, Combo4_}) {
+    for (QComboBox* list : {lunarCycleList_, jupiterCycleList_, saturnCycleList_}) {
         const QSignalBlocker blocker(list);
         list->clear();
     }
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
-        s_date_[i]->clear();
-        s_pers_[i]->clear();
+        eventDateEdits_[i]->clear();
+        eventNameEdits_[i]->clear();
     }
-    Frame1_->hide();
+    eventsPanel_->hide();
     enableRunActions(false);  // they would draw, explain or print the person just cleared
     session_->clearCharts();
     refreshDials();

@@ -78,8 +78,8 @@ void OpenWindow::ouvrir() {
         target_.effacer();
         const auto parts = splitPersonFileName(entries_[row].fileName);
         PersonRecord person = target_.person();
-        person.t_prenom = displayNamePart(parts->first);
-        person.t_nom = displayNamePart(parts->last);
+        person.firstName = displayNamePart(parts->first);
+        person.lastName = displayNamePart(parts->last);
         applyPersonFileContent(*bytes, person);
         target_.setPerson(person);
         target_.lancer();

@@ -51,7 +51,7 @@ class PersonFileTest : public QObject {
             "||7|d|n|d|n");
     }
     // The routine named before the tag's ":". "read" applies the lines onto a record with empty date
-    // and time and zone 7, and gives Text1|Text2|zone|date0|name0|date11|name11.
+    // and time and zone 7, and gives date|time|zone|date0|name0|date11|name11.
     void texts() {
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, expected);
@@ -59,7 +59,7 @@ class PersonFileTest : public QObject {
         const std::string text = input.toStdString();
         PersonRecord p{"", "", "", "", 7, {}};
         applyPersonFileContent(text, p);
-        const std::string read = p.Text1 + "|" + p.Text2 + "|" + std::to_string(p.timeZoneRow) + "|" +
+        const std::string read = p.birthDate + "|" + p.birthTime + "|" + std::to_string(p.timeZoneRow) + "|" +
                                  p.events[0].date + "|" + p.events[0].name + "|" + p.events[11].date + "|" +
                                  p.events[11].name;
         const std::map<QString, std::string> got{
@@ -141,10 +141,11 @@ class PersonFileTest : public QObject {
         const PersonFileReading reading = applyPersonFileContent(input.toStdString(), p);
         const QString problem =
             reading.problems.empty() ? QString() : QString::fromStdString(reading.problems[0]);
-        const QString got = reading.readable ? QString::fromStdString(p.Text1 + "|" + p.events[0].name + "|" +
-                                                                      std::to_string(p.timeZoneRow) + "|") +
-                                                   problem
-                                             : "refused: " + problem;
+        const QString got = reading.readable
+                                ? QString::fromStdString(p.birthDate + "|" + p.events[0].name + "|" +
+                                                         std::to_string(p.timeZoneRow) + "|") +
+                                      problem
+                                : "refused: " + problem;
         QVERIFY2(got.startsWith(expected), qPrintable(got));
         QCOMPARE(reading.problems.size(), std::size_t(expected.endsWith('|') ? 0 : 1));
         const std::string message = personFileProblemText("F#o.atl", reading);
@@ -183,7 +184,7 @@ class PersonFileTest : public QObject {
         PersonRecord other = person;
         const bool sameDate =
             row.startsWith("same") || row.startsWith("changed") || row.startsWith("replaced");
-        other.Text1 = sameDate ? "29/02/1952" : "01/01/1950";
+        other.birthDate = sameDate ? "29/02/1952" : "01/01/1950";
         other.events[0].name = "Autre";
         const std::string before = row == "nothing there" ? "" : encodePersonFile(other);
         if (row == "link") {
@@ -195,7 +196,7 @@ class PersonFileTest : public QObject {
             writeBytes(target, before);
         }
         if (row.startsWith("Greek")) {
-            person.t_prenom = "Jean Σω";
+            person.firstName = "Jean Σω";
         }
         int asked = 0;
         PersonFileSaving saving;

@@ -29,7 +29,7 @@ class ReportContentTest : public QObject {
     // shown cycle; entries beyond the 21 rows ignored.
     void lunarLines() {
         SoliLunarResult lunar;
-        lunar.Combo2 = {"Cycle prép.", "1er cycle"};
+        lunar.cycleEntries = {"Cycle prép.", "1er cycle"};
         for (auto [row, date, age] :
              {std::tuple{1, "1937/10/14", -13}, {5, "1962/11/05", 12}, {9, "1992/12/01", 42}}) {
             lunar.cycle.table.LifeDateText[row] = date;
@@ -38,7 +38,7 @@ class ReportContentTest : public QObject {
         QCOMPARE(joined(lunarCycleLines(lunar, 2)),
                  "Cycle prép. — du 14/10/1937 au 05/11/1962 (12 ans)\n1er cycle — du "
                  "05/11/1962 (12 ans) au 01/12/1992 (42 ans) (cadran ci-dessus)\n");
-        lunar.Combo2.resize(9, "trop");
+        lunar.cycleEntries.resize(9, "trop");
         QCOMPARE(lunarCycleLines(lunar, 1).size(), 5u);
     }
 

@@ -99,7 +99,7 @@ class ReportOptionsTest : public QObject {
         QFETCH(QString, detail);
         const CommandLine command = parseCommandLine(words(arguments));
         QCOMPARE(command.mode, mode);
-        QCOMPARE(QString::fromStdString(mode == ProgramMode::Report ? command.report.person.t_prenom
+        QCOMPARE(QString::fromStdString(mode == ProgramMode::Report ? command.report.person.firstName
                                                                     : command.error),
                  detail);
     }
@@ -155,8 +155,8 @@ class ReportOptionsTest : public QObject {
     void defaultsAreTheWindows() {
         const auto parsed = parseReportOptions({});
         QVERIFY(parsed.options);
-        QCOMPARE(parsed.options->person.Text1, std::string("01/01/1950"));
-        QCOMPARE(parsed.options->person.Text2, std::string("12h00"));
+        QCOMPARE(parsed.options->person.birthDate, std::string("01/01/1950"));
+        QCOMPARE(parsed.options->person.birthTime, std::string("12h00"));
         QCOMPARE(parsed.options->person.timeZoneRow, 13);
         QVERIFY(!parsed.options->now);
     }

@@ -136,9 +136,9 @@ class SoliLunarTest : public QObject {
         const auto& lifeDates = result.cycle.table.LifeDateText;
         const std::string dates = c < 0 ? "-" : lifeDates[4 * c + 1] + "-" + lifeDates[4 * c + 5];
         QCOMPARE(QString::number(c) + " " + QString::fromStdString(dates), today);
-        QCOMPARE(result.Combo2Selected, today.section(' ', 0, 0).toInt());
+        QCOMPARE(result.currentCycleEntry, today.section(' ', 0, 0).toInt());
         std::string entries;
-        for (const std::string& entry : result.Combo2) {
+        for (const std::string& entry : result.cycleEntries) {
             entries += (entries.empty() ? "" : "|") + entry;
         }
         QCOMPARE(QString::fromStdString(entries), list);

@@ -12,7 +12,7 @@ namespace selenarc::fuzz {
 namespace {
 
 void checkRecord(const PersonRecord& person, const std::string& detail) {
-    std::string values = person.Text1 + person.Text2;
+    std::string values = person.birthDate + person.birthTime;
     for (const EventRow& row : person.events) {
         values += row.date + row.name;
     }
@@ -44,7 +44,7 @@ int fuzzPersonFile(const uint8_t* data, size_t size) {
     const PersonFileReading again = applyPersonFileContent(written, reloaded);
     FUZZ_EXPECT(again.readable && again.problems.empty(), written);
     FUZZ_EXPECT(encodePersonFile(reloaded) == written, written);
-    FUZZ_EXPECT(reloaded.Text1 == trimmed(loaded.Text1) &&
+    FUZZ_EXPECT(reloaded.birthDate == trimmed(loaded.birthDate) &&
                     reloaded.events[11].name == trimmed(loaded.events[11].name),
                 written);
 
@@ -57,12 +57,12 @@ int fuzzPersonFile(const uint8_t* data, size_t size) {
 
     // A file name made of the first two pieces splits back into their cleaned forms.
     const std::vector<std::string> pieces = splitAtNul(bytes);
-    loaded.t_prenom = pieces[0];
-    loaded.t_nom = pieces.size() > 1 ? pieces[1] : std::string();
+    loaded.firstName = pieces[0];
+    loaded.lastName = pieces.size() > 1 ? pieces[1] : std::string();
     const std::string name = personFileName(loaded);
     const auto parts = splitPersonFileName(name);
-    FUZZ_EXPECT(parts && parts->first == cleanPersonName(trimmed(loaded.t_prenom)) &&
-                    parts->last == cleanPersonName(trimmed(loaded.t_nom)),
+    FUZZ_EXPECT(parts && parts->first == cleanPersonName(trimmed(loaded.firstName)) &&
+                    parts->last == cleanPersonName(trimmed(loaded.lastName)),
                 name);
     FUZZ_EXPECT((parts->first + parts->last).find_first_of("#./\\ ;:\r\n") == std::string::npos, name);
     return 0;

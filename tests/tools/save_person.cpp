@@ -20,9 +20,9 @@ int main(int argc, char* argv[]) {
     }
     using namespace selenarc;
     PersonRecord person;
-    person.t_prenom = argv[2];
-    person.t_nom = argv[3];
-    person.Text1 = argv[4];
+    person.firstName = argv[2];
+    person.lastName = argv[3];
+    person.birthDate = argv[4];
     person.events[0] = {"01/01/2000", argv[5]};
     const std::filesystem::path go = argc > 6 ? std::filesystem::path(argv[6]) : std::filesystem::path();
 

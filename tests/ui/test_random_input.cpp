@@ -79,14 +79,15 @@ struct Random {
 
 // The messages "Calculer" may give (one of them) for these fields; none when the run must go through.
 QStringList expectedRunMessages(const PersonRecord& person) {
-    const bool first = hasForbiddenNameCharacter(person.t_prenom);
-    if (first || hasForbiddenNameCharacter(person.t_nom)) {
-        return {kNameRefused[first ? 0 : 1], kNameRefused[hasForbiddenNameCharacter(person.t_nom) ? 1 : 0]};
+    const bool first = hasForbiddenNameCharacter(person.firstName);
+    if (first || hasForbiddenNameCharacter(person.lastName)) {
+        return {kNameRefused[first ? 0 : 1],
+                kNameRefused[hasForbiddenNameCharacter(person.lastName) ? 1 : 0]};
     }
     if (const auto failure = checkEntries(person)) {
         return {fromUtf8(failure->message)};
     }
-    const std::string year = person.Text1.substr(6);
+    const std::string year = person.birthDate.substr(6);
     return year < "1820" || year > "2280" ? QStringList{kSpan} : QStringList{};
 }
 
