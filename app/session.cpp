@@ -55,7 +55,7 @@ const ParagraphSet* Session::paragraphs() {
         std::string error;
         auto loaded = loadAllParagraphs(programFolder_ / "interpretation", error);
         if (!loaded) {
-            sink_(errorMessage(error));
+            tell(sink_, errorMessage(error));
             return nullptr;
         }
         paragraphs_ = std::make_unique<ParagraphSet>(std::move(*loaded));
@@ -66,7 +66,7 @@ const ParagraphSet* Session::paragraphs() {
 std::optional<RunFailure> Session::calculer(const PersonRecord& person, const CivilDateTime& now) {
     const auto stop = [this](std::optional<EntryField> field, std::string text) {
         RunFailure failure{field, errorMessage(std::move(text))};
-        sink_(failure.message);
+        tell(sink_, failure.message);
         return failure;
     };
     if (auto failure = checkEntries(person)) {
