@@ -23,20 +23,11 @@ double roundHalfEven(double x) {
     return std::nearbyint(x);
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // A numeric field: optional blanks, an optional sign "+" or "-", digits with at most one decimal
 // point (at least one digit), optional blanks. No exponent, no decimal comma, no thousands
 // separator. Values beyond the 32-bit integer range are refused, so the formulas stay finite.
 std::optional<double> readNumber(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text = trimmed(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';

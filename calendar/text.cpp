@@ -6,12 +6,12 @@
 
 namespace selenarc {
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
+std::string_view trimmed(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 std::string_view takeLine(std::string_view& rest) {

@@ -15,8 +15,8 @@
 // The small text jobs every reader of typed or stored text needs, in one place.
 namespace selenarc {
 
-// The text without the blanks (spaces and tabs) at either end.
-std::string_view trimmed(std::string_view text);
+// The text without the blanks (by default spaces and tabs) at either end.
+std::string_view trimmed(std::string_view text, std::string_view blanks = " \t");
 
 // The value of a text made only of ASCII digits: no sign, no blank, nothing else. Nothing when the
 // text is empty, holds anything else or is too large for `Whole`.

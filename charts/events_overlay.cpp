@@ -3,19 +3,10 @@
 #include <string_view>
 
 #include "calendar/entry_checks.h"
+#include "calendar/text.h"
 #include "charts/radius_notes.h"
 
 namespace selenarc {
-
-static std::string_view trimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface, SoliLunarChartState& chart,
                 const SoliLunarCycle& cycle, const CivilDateTime& now, const PhaseAngles& angles,
@@ -24,7 +15,7 @@ bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface,
     bool anyBadRow = false;
     for (int i = 0; i < kEventRows; ++i) {
         const EventRow& row = rows[i];
-        if (trimSpaces(row.date).empty()) {
+        if (trimmed(row.date, " ").empty()) {
             continue;  // an empty row, whatever its name
         }
         // The untrimmed text is checked: a date with a leading space is refused.
@@ -41,7 +32,7 @@ bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface,
         }
         ++events.EventCount;
         events.EventDates[events.EventCount] = CivilDateTime{std::chrono::sys_days{*date}};
-        events.EventNames[events.EventCount] = std::string(trimSpaces(row.name));
+        events.EventNames[events.EventCount] = std::string(trimmed(row.name, " "));
     }
     if (anyBadRow || chart.ShownLunarCycle < 1 || chart.ShownLunarCycle > 5) {
         return false;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "calendar/text.h"
 #include "sky/sign_names.h"
 
 namespace selenarc {
@@ -32,10 +33,7 @@ std::optional<int> wholeNumber(std::optional<std::string_view> field) {
         return std::nullopt;
     }
     std::string_view text = *field;
-    if (text.size() == 2 && isDigit(text[0]) && isDigit(text[1])) {
-        return (text[0] - '0') * 10 + (text[1] - '0');  // the usual day or month: no blank, no sign
-    }
-    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));  // leading blanks only
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -44,27 +42,16 @@ std::optional<int> wholeNumber(std::optional<std::string_view> field) {
     if (text.empty()) {
         return std::nullopt;
     }
-    int value = 0;
-    for (char c : text) {
-        if (!isDigit(c)) {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');  // at most four digits: no overflow
+    const std::optional<int> value = parseWholeNumber<int>(text);
+    if (!value) {
+        return std::nullopt;
     }
-    return negative ? -value : value;
+    return negative ? -*value : *value;
 }
 
 // Digits of line[first, first + count), or -1 when one of them is not a digit.
 int plainDigits(std::string_view line, size_t first, size_t count) {
-    int value = 0;
-    for (size_t i = first; i < first + count; ++i) {
-        const unsigned digit = static_cast<unsigned char>(line[i]) - unsigned{'0'};
-        if (digit > 9) {
-            return -1;
-        }
-        value = value * 10 + static_cast<int>(digit);
-    }
-    return value;
+    return parseWholeNumber<int>(line.substr(first, count)).value_or(-1);
 }
 
 std::optional<CivilDate> lineDate(std::string_view line) {

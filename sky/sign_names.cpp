@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calendar/text.h"
+
 namespace selenarc {
 
 std::string SignName(int16_t sign) {
@@ -38,22 +40,8 @@ int16_t signIndexOfDigit(char c) {
 }
 
 int signIndexFromText(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    if (text.empty() || text.size() > 2) {
-        return 0;
-    }
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return 0;
-        }
-        value = value * 10 + (c - '0');
-    }
+    text = trimmed(text, " ");
+    const int value = text.size() <= 2 ? parseWholeNumber<int>(text).value_or(0) : 0;
     return value >= 1 && value <= 12 ? value : 0;
 }
 
