@@ -29,7 +29,7 @@ void writePhaseTable(JsonWriter& json, const PhaseTable& table) {
             .field("PhaseText", table.PhaseText[row])
             .field("LifeDateText", table.LifeDateText[row])
             .field("PhaseAge", int(table.PhaseAge[row]))
-            .field("PhaseSign", table.PhaseSign[row])
+            .field("PhaseSign", signText(table.PhaseSign[row]))
             .endObject();
     }
     json.endArray();
@@ -50,7 +50,7 @@ void writePlanetTable(JsonWriter& json, std::string_view name, const PlanetCycle
     for (int row = 0; row <= table.cycleCount; ++row) {
         json.beginArray();
         for (int column = 1; column <= 4; ++column) {
-            json.value(table.QuarterSign[row][column]);
+            json.value(signText(table.QuarterSign[row][column]));
         }
         json.endArray();
     }
@@ -60,8 +60,8 @@ void writePlanetTable(JsonWriter& json, std::string_view name, const PlanetCycle
 // SignIndex of the four pictures on the dial of the current cycle (0 where none, all 0 without one).
 void writeDialSigns(JsonWriter& json, std::string_view name, const PlanetCycleTable& table, int current) {
     json.key(name).beginArray();
-    for (const std::string& sign : dialQuarterSigns(table, current)) {
-        json.value(signIndexFromText(sign));
+    for (const SignIndex sign : dialQuarterSigns(table, current)) {
+        json.value(int(sign));
     }
     json.endArray();
 }

@@ -15,7 +15,7 @@ IngressTable syntheticTable(int daysPerSign) {
     int sign = 1;
     auto add = [&](std::chrono::sys_days when, int s) {
         table.accepted.push_back(
-            {CivilDate{when}, std::to_string(s), std::nullopt, int(table.accepted.size()) + 1});
+            {CivilDate{when}, static_cast<SignIndex>(s), std::nullopt, int(table.accepted.size()) + 1});
     };
     for (int n = 0; day < end; ++n, day += std::chrono::days{daysPerSign}) {
         sign = sign % 12 + 1;

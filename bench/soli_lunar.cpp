@@ -25,7 +25,7 @@ LunationTable syntheticLunations() {
         LunationLine line;
         line.number = k;
         for (int phase = 0; phase < 4; ++phase) {
-            line.signs[phase] = std::string(1, "123456789ABC"[(k * 4 + phase + 12000) % 12]);
+            line.signs[phase] = static_cast<SignIndex>((k * 4 + phase + 12000) % 12 + 1);
         }
         line.lineNumber = k + 1000;
         table.lines.push_back(line);

@@ -34,7 +34,7 @@ SoliLunarCycle benchCycle() {
         cycle.table.LifeDate[r] = p.lifeDate;
         cycle.table.LifeDateText[r] = formatSortable(CivilDate{p.lifeDate.day});
         cycle.table.PhaseAge[r] = static_cast<int16_t>(p.days);
-        cycle.table.PhaseSign[r] = std::to_string(r % 12 + 1);
+        cycle.table.PhaseSign[r] = static_cast<SignIndex>(r % 12 + 1);
     }
     return cycle;
 }
@@ -99,7 +99,7 @@ void BM_JupiterDrawAndPaint(benchmark::State& s) {
         table.BoundaryAge[i] = static_cast<int16_t>(12 * i);
         boundary = CivilDate{std::chrono::sys_days{boundary} + std::chrono::days{4363}};
         for (int j = 1; j <= 4 && i < 7; ++j) {
-            table.QuarterSign[i][j] = std::to_string((i + j) % 12 + 1);
+            table.QuarterSign[i][j] = static_cast<SignIndex>((i + j) % 12 + 1);
         }
     }
     const double zoom = static_cast<double>(s.range(0)) / 100;

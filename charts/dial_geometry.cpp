@@ -120,13 +120,13 @@ void placeCycleLegend(ChartSurface& surface, const CycleLegendNames& names) {
 }
 
 void placeQuarterPictures(ChartSurface& surface, const QuarterPictureLayout& layout,
-                          const std::array<std::string, 4>& signTexts) {
+                          const std::array<SignIndex, 4>& signs) {
     const DialGeometry g = dialGeometry(surface);
     const double inner = g.radius(kInnerRingRadius);
     for (int j = 0; j < 4; ++j) {
         SignPicture& box = surface.picture(layout.names[j]);
-        const int sign = signIndexFromText(signTexts[j]);
-        if (sign == 0) {
+        const SignIndex sign = signs[j];
+        if (sign < 1 || sign > 12) {
             box.visible = false;
             continue;
         }

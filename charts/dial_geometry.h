@@ -7,6 +7,7 @@
 
 #include "charts/chart_surface.h"
 #include "cycles/dial_angle.h"
+#include "sky/sign_names.h"
 
 namespace selenarc {
 
@@ -75,6 +76,6 @@ struct QuarterPictureLayout {
     double secondSquareTopShift = 40;       // top = Y + shift
 };
 void placeQuarterPictures(ChartSurface& surface, const QuarterPictureLayout& layout,
-                          const std::array<std::string, 4>& signTexts);
+                          const std::array<SignIndex, 4>& signs);
 
 }  // namespace selenarc

@@ -59,8 +59,8 @@ static void showCycleEnds(ChartSurface& surface, const CycleLegendNames& legend,
     placeCycleLegend(surface, legend);
 }
 
-std::array<std::string, 4> dialQuarterSigns(const PlanetCycleTable& table, int cycle) {
-    std::array<std::string, 4> signs;
+std::array<SignIndex, 4> dialQuarterSigns(const PlanetCycleTable& table, int cycle) {
+    std::array<SignIndex, 4> signs{};
     if (cycle >= 1 && cycle <= PlanetCycleTable::kQuarterRows) {
         const auto& row = table.QuarterSign[cycle - 1];  // the row that starts where the cycle starts
         std::copy(row.begin() + 1, row.end(), signs.begin());

@@ -53,7 +53,7 @@ ChartSurface makePlanetSurface(const PlanetDialConfig& config);
 
 // Sign texts at the conjunction, first square, opposition and second square of cycle 1..8 (the
 // QuarterSign row of the span the cycle covers); all empty for any other number.
-std::array<std::string, 4> dialQuarterSigns(const PlanetCycleTable& table, int cycle);
+std::array<SignIndex, 4> dialQuarterSigns(const PlanetCycleTable& table, int cycle);
 
 // Clears the surface and draws cycle `cycle` of the table (1..cycleCount); any other number
 // draws nothing.

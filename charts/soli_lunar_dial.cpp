@@ -116,7 +116,7 @@ void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const Soli
     markRadius(surface, chart, angles.today, "Aujourd'hui", kRed,
                radiusNote("Aujourd'hui", CivilDate{now.day}, birth), LineStyle::Solid);
 
-    std::array<std::string, 4> signs;
+    std::array<SignIndex, 4> signs{};
     for (int j = 0; j < 4; ++j) {
         signs[j] = table.PhaseSign[base + j];
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calendar/civil_time.h"
+#include "sky/sign_names.h"
 
 namespace selenarc {
 
@@ -18,7 +19,7 @@ struct PhaseTable {
     std::array<CivilDateTime, kRows> LifeDate{};  // the date of life the phase stands for
     std::array<std::string, kRows> LifeDateText;  // "yyyy/mm/dd"
     std::array<int16_t, kRows> PhaseAge{};        // whole calendar days birth -> phase, read as years
-    std::array<std::string, kRows> PhaseSign;     // "1".."12" or blank
+    std::array<SignIndex, kRows> PhaseSign{};     // 0 when the table has no sign
 };
 
 // What the soli-lunar computation leaves for the dial and the window.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calendar/civil_time.h"
+#include "sky/sign_names.h"
 
 namespace selenarc {
 
@@ -17,7 +18,7 @@ struct PlanetCycleTable {
     std::array<CivilDate, kBoundaries> BoundaryDate{};
     std::array<std::string, kBoundaries> BoundaryText;  // "JJ/MM/AAAA"
     std::array<int16_t, kBoundaries> BoundaryAge{};
-    std::array<std::array<std::string, 5>, kQuarterRows> QuarterSign;  // "1".."12" or ""
+    std::array<std::array<SignIndex, 5>, kQuarterRows> QuarterSign{};  // 0 when unknown
     int cycleCount = 0;                                                // 7 for Jupiter, 3 for Saturn
 };
 

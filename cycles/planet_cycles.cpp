@@ -55,7 +55,7 @@ void fillQuarterSigns(PlanetCycleTable& table, const PlanetCycleRule& rule, cons
         }
     }
     int open = rule.quarterRows * kColumns;
-    const std::string* previous = nullptr;
+    SignIndex previous = 0;
     for (const IngressLine& line : ingresses.accepted) {
         if (open == 0) {
             break;  // every cell settled: later lines change nothing
@@ -68,13 +68,13 @@ void fillQuarterSigns(PlanetCycleTable& table, const PlanetCycleRule& rule, cons
                 }
                 settled[k][j] = true;
                 --open;
-                table.QuarterSign[k][j + 1] = previous ? *previous : std::string();
+                table.QuarterSign[k][j + 1] = previous;
                 if (k == 0 && j == 0) {
-                    natalSign = previous ? static_cast<int16_t>(signIndexFromText(*previous)) : int16_t{0};
+                    natalSign = previous;
                 }
             }
         }
-        previous = &line.sign;
+        previous = line.sign;
     }
 }
 

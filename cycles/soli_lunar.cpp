@@ -19,22 +19,18 @@ constexpr int kLastRow = 21;
 constexpr int kLunations = 6;  // k .. k + 5
 
 // A sign column of the lunation table; a blank column (or none) is no sign.
-std::string phaseSignText(const std::string& column) {
-    return column.size() == 1 && column != " " ? decodeSignDigit(column[0]) : std::string{};
-}
-
 // Lunations k .. k + 5 from the table lines in file order: a later line for the same lunation
 // overwrites, reading stops at the line of k + 5, an absent lunation leaves its rows blank.
-std::array<std::string, PhaseTable::kRows> phaseSigns(const LunationTable& sl, int32_t k) {
-    std::array<std::string, PhaseTable::kRows> signs;
+std::array<SignIndex, PhaseTable::kRows> phaseSigns(const LunationTable& sl, int32_t k) {
+    std::array<SignIndex, PhaseTable::kRows> signs{};
     for (const LunationLine& line : sl.lines) {
         const int64_t j = int64_t{line.number} - k;
         if (j >= 0 && j < kLunations - 1) {
             for (int phase = 0; phase < 4; ++phase) {
-                signs[4 * j + phase + 1] = phaseSignText(line.signs[phase]);
+                signs[4 * j + phase + 1] = line.signs[phase];
             }
         } else if (j == kLunations - 1) {
-            signs[kLastRow] = phaseSignText(line.signs[0]);
+            signs[kLastRow] = line.signs[0];
             break;
         }
     }
@@ -130,7 +126,7 @@ int16_t openingNewMoonSign(const PhaseTable& table, int cycleNumber) {
     if (cycleNumber < 1 || cycleNumber > 5) {
         return 0;
     }
-    return static_cast<int16_t>(signIndexFromText(table.PhaseSign[4 * (cycleNumber - 1) + 1]));
+    return table.PhaseSign[4 * (cycleNumber - 1) + 1];
 }
 
 }  // namespace selenarc

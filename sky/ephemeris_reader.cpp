@@ -176,7 +176,7 @@ std::optional<IngressTable> parseIngressText(std::string_view content, const std
             error = lineError(fileName, lineNumber, "date antérieure à celle de la ligne précédente");
             return false;
         }
-        table.accepted.push_back({*date, decodeSignDigit(line[11]), *time, lineNumber});
+        table.accepted.push_back({*date, signIndexOfDigit(line[11]), *time, lineNumber});
         return true;
     });
     if (!ok) {
@@ -204,17 +204,17 @@ std::optional<LunationTable> parseLunationText(std::string_view content, const s
                     (*number > expected ? " (il manque des lunaisons)" : " (numéro répété ou en recul)"));
             return false;
         }
-        LunationLine entry{*number, {" ", " ", " ", " "}, lineNumber};
+        LunationLine entry{*number, {}, lineNumber};
         for (size_t phase = 0; phase < 4; ++phase) {
             const size_t index = 5 + phase;  // columns 6..9
             if (index >= line.size() || line[index] == ' ') {
                 continue;  // a blank or missing column: no sign for that phase
             }
-            if (signIndexOfDigit(line[index]) == 0) {
+            entry.signs[phase] = signIndexOfDigit(line[index]);
+            if (entry.signs[phase] == 0) {
                 error = lineError(fileName, lineNumber, "signe illisible");
                 return false;
             }
-            entry.signs[phase] = std::string(1, line[index]);
         }
         table.lines.push_back(std::move(entry));
         return true;
@@ -226,10 +226,6 @@ std::optional<LunationTable> parseLunationText(std::string_view content, const s
 }
 
 std::string checkSignSequence(const IngressTable& table, SignMotion motion) {
-    // The decoded sign of an accepted line is "1".."12".
-    const auto number = [](const std::string& sign) {
-        return sign.size() == 1 ? sign[0] - '0' : 10 + sign[1] - '0';
-    };
     const auto& lines = table.accepted;
     for (size_t i = 1; i < lines.size(); ++i) {
         const IngressLine& before = lines[i - 1];
@@ -238,18 +234,18 @@ std::string checkSignSequence(const IngressTable& table, SignMotion motion) {
             return lineError(table.fileName, line.lineNumber,
                              "heure antérieure à celle de la ligne précédente");
         }
-        const int previous = number(before.sign);
-        const int sign = number(line.sign);
+        const int previous = before.sign;
+        const int sign = line.sign;
         const bool forward = sign == previous % 12 + 1;
         const bool back = sign == (previous + 10) % 12 + 1;
         if (!forward && !(back && motion == SignMotion::ForwardOrBack)) {
             const std::string expected = motion == SignMotion::ForwardOnly
-                                             ? SignName(static_cast<int16_t>(previous % 12 + 1))
-                                             : SignName(static_cast<int16_t>(previous % 12 + 1)) + " ou " +
-                                                   SignName(static_cast<int16_t>((previous + 10) % 12 + 1));
+                                             ? SignName(static_cast<SignIndex>(previous % 12 + 1))
+                                             : SignName(static_cast<SignIndex>(previous % 12 + 1)) + " ou " +
+                                                   SignName(static_cast<SignIndex>((previous + 10) % 12 + 1));
             return lineError(table.fileName, line.lineNumber,
-                             "entrée en " + SignName(static_cast<int16_t>(sign)) + " après " +
-                                 SignName(static_cast<int16_t>(previous)) + " (attendu : " + expected +
+                             "entrée en " + SignName(static_cast<SignIndex>(sign)) + " après " +
+                                 SignName(static_cast<SignIndex>(previous)) + " (attendu : " + expected +
                                  ") ; une ligne manque ou est fausse");
         }
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calendar/civil_time.h"
+#include "sky/sign_names.h"
 
 namespace selenarc {
 
@@ -15,7 +16,7 @@ namespace selenarc {
 // from `date` on, the body stands in `sign`.
 struct IngressLine {
     CivilDate date{};
-    std::string sign;                            // decoded SignDigit: "1".."12" (or the raw character)
+    SignIndex sign = 0;                          // 1..12
     std::optional<std::chrono::minutes> timeUT;  // " HH:MM" after column 12, when the line has it
     int lineNumber = 0;                          // 1-based, for messages
 };
@@ -28,7 +29,7 @@ struct IngressTable {
 // One line of the lunation file sl.txt.
 struct LunationLine {
     int number = 0;                    // lunation number, columns 1-4
-    std::array<std::string, 4> signs;  // raw characters of columns 6..9 (NL, PQ, PL, DQ); " " when blank
+    std::array<SignIndex, 4> signs{};  // signs of columns 6..9 (NL, PQ, PL, DQ); 0 when blank
     int lineNumber = 0;
 };
 

@@ -24,7 +24,7 @@ int16_t natalSign(const IngressTable& table, CivilDate birthDate, const CivilDat
     if (it == lines.end() || it == lines.begin()) {
         return 0;
     }
-    return static_cast<int16_t>(signIndexFromText(std::prev(it)->sign));
+    return std::prev(it)->sign;
 }
 
 int16_t calcul_soleil(const BirthMoment& birth, const IngressTable& so) {

@@ -6,17 +6,16 @@
 
 namespace selenarc {
 
+// A sign of the zodiac: 1 = Bélier .. 12 = Poissons; 0 where no sign is known.
+using SignIndex = int16_t;
+
 // French name of a SignIndex, 1 = "Bélier" .. 12 = "Poisson"; any other value gives "".
-std::string SignName(int16_t sign);
+std::string SignName(SignIndex sign);
 
-// A SignDigit of the ephemeris tables: "A", "B", "C" become "10", "11", "12"; any other character
-// is returned unchanged, as a one-character text.
-std::string decodeSignDigit(char c);
+// A sign as the report writes it: "1".."12", or "" for 0.
+std::string signText(SignIndex sign);
 
-// SignIndex of a SignDigit ("1".."9", "A", "B", "C"), 0 for any other character.
-int16_t signIndexOfDigit(char c);
-
-// SignIndex 1..12 written in a sign cell (surrounding blanks allowed); 0 when blank or not a sign.
-int signIndexFromText(std::string_view text);
+// SignIndex of a SignDigit of the ephemeris tables ("1".."9", "A", "B", "C"), 0 for any other character.
+SignIndex signIndexOfDigit(char c);
 
 }  // namespace selenarc

@@ -127,9 +127,9 @@ class DialGeometryTest : public QObject {
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
         SoliLunarCycle cycle = kCycle;
-        cycle.table.PhaseSign[2] = std::string(" ");  // not = " ": GCC 12 -O3 false overlap warning
-        cycle.table.PhaseSign[3] = " 10 ";
-        cycle.table.PhaseSign[4] = "13";
+        cycle.table.PhaseSign[2] = 0;
+        cycle.table.PhaseSign[3] = 10;
+        cycle.table.PhaseSign[4] = 13;
         cycle.table.LifeDateText[3] = "2004/03/07";
         cycle.table.PhaseAge[5] = 12;
         const PhaseAngles angles = phaseAngles(cycle, kNow, testing::silentSink());

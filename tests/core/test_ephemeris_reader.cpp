@@ -17,7 +17,7 @@ QString describe(const IngressTable& table) {
     for (const IngressLine& l : table.accepted) {
         const std::string when = l.timeUT ? formatDayMonthYearTime({std::chrono::sys_days{l.date}, *l.timeUT})
                                           : formatDayMonthYear(l.date);
-        parts << QString::fromStdString(when + ":" + l.sign);
+        parts << QString::fromStdString(when + ":" + signText(l.sign));
     }
     return parts.join(", ");
 }
@@ -26,7 +26,10 @@ QString describe(const IngressTable& table) {
 QString describe(const LunationTable& table) {
     QStringList parts;
     for (const LunationLine& l : table.lines) {
-        const std::string signs = l.signs[0] + l.signs[1] + l.signs[2] + l.signs[3];
+        std::string signs;
+        for (const SignIndex sign : l.signs) {
+            signs += sign == 0 ? ' ' : "123456789ABC"[sign - 1];
+        }
         parts << QString::fromStdString(std::to_string(l.number) + ":" + signs);
     }
     return parts.join(", ");

@@ -17,9 +17,8 @@ namespace {
 
 using namespace std::chrono;
 
-bool isSign(const std::string& sign) {
-    return std::ranges::any_of(std::string_view("123456789ABC"),
-                               [&](char c) { return decodeSignDigit(c) == sign; });
+bool isSign(SignIndex sign) {
+    return sign >= 1 && sign <= 12;
 }
 
 // The natal sign by the plain rule: the sign of the line before the first line later than the birth.
@@ -27,7 +26,7 @@ int natalSignByScan(const IngressTable& table, CivilDate birthDate, const CivilD
     for (size_t i = 0; i < table.accepted.size(); ++i) {
         const IngressLine& line = table.accepted[i];
         if (line.timeUT ? sys_days{line.date} + *line.timeUT > birthUT.instant() : line.date > birthDate) {
-            return i == 0 ? 0 : std::stoi(table.accepted[i - 1].sign);
+            return i == 0 ? 0 : table.accepted[i - 1].sign;
         }
     }
     return 0;
@@ -59,7 +58,8 @@ int fuzzIngressTable(const uint8_t* data, size_t size) {
 
     for (size_t i = 0; i < table->accepted.size(); ++i) {
         const IngressLine& line = table->accepted[i];
-        const std::string detail = "line " + std::to_string(line.lineNumber) + ", sign [" + line.sign + "]";
+        const std::string detail =
+            "line " + std::to_string(line.lineNumber) + ", sign [" + signText(line.sign) + "]";
         const bool ascending = i == 0 || table->accepted[i - 1].date <= line.date;
         FUZZ_EXPECT(line.date.ok() && ascending && isSign(line.sign), detail);
         FUZZ_EXPECT(!line.timeUT || (*line.timeUT >= minutes{0} && *line.timeUT < hours{24}), detail);

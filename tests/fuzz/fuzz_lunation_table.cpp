@@ -10,8 +10,8 @@
 namespace selenarc::fuzz {
 namespace {
 
-bool isSignColumn(const std::string& sign) {
-    return sign == " " || (sign.size() == 1 && signIndexOfDigit(sign[0]) != 0);
+bool isSignColumn(SignIndex sign) {
+    return sign >= 0 && sign <= 12;
 }
 
 int fuzzLunationTable(const uint8_t* data, size_t size) {

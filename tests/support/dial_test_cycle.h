@@ -36,7 +36,7 @@ inline SoliLunarCycle makeCycle(const CivilDateTime& birthUT) {
         t.LifeDate[r] = p.lifeDate;
         t.LifeDateText[r] = formatSortable(CivilDate{p.lifeDate.day});
         t.PhaseAge[r] = static_cast<int16_t>(p.days);
-        t.PhaseSign[r] = std::to_string(r % 12 + 1);
+        t.PhaseSign[r] = static_cast<SignIndex>(r % 12 + 1);
     }
     return cycle;
 }
@@ -54,7 +54,7 @@ PlanetCycleTable makePlanetTable(const std::array<const char*, N>& dates, const 
     }
     for (int k = 0; k < filledRows; ++k) {
         for (int j = 1; j <= 4; ++j) {
-            table.QuarterSign[k][j] = std::to_string((k + j) % 12 + 1);
+            table.QuarterSign[k][j] = static_cast<SignIndex>((k + j) % 12 + 1);
         }
     }
     table.cycleCount = static_cast<int>(N) - 1;
