@@ -137,7 +137,8 @@ void Session::selectLunarCycle(int index, const CivilDateTime& now) {
 
 void Session::selectJupiterCycle(int index, const CivilDateTime& now) {
     if (index >= 0 && index < static_cast<int>(jupiter_.comboEntries.size())) {
-        affiche_cycle_jupiter(jupiterSurface_, jupiter_.table, index + 1, dateOf(now));
+        affiche_cycle_jupiter(jupiterSurface_, jupiter_.table, index + 1,
+                              planetToday(jupiter_.table, kJupiterCycles, dateOf(now)));
         shownJupiterCycle_ = index + 1;
         storeJupiterCycleYear(dateOf(now));
     }
@@ -145,7 +146,8 @@ void Session::selectJupiterCycle(int index, const CivilDateTime& now) {
 
 void Session::selectSaturnCycle(int index, const CivilDateTime& now) {
     if (index >= 0 && index < static_cast<int>(saturn_.comboEntries.size())) {
-        affiche_cycle_saturne(saturnSurface_, saturn_.table, index + 1, dateOf(now));
+        affiche_cycle_saturne(saturnSurface_, saturn_.table, index + 1,
+                              planetToday(saturn_.table, kSaturnCycles, dateOf(now)));
         shownSaturnCycle_ = index + 1;
     }
 }

@@ -106,7 +106,7 @@ void BM_JupiterDrawAndPaint(benchmark::State& s) {
     QImage image(static_cast<int>(697 * zoom), static_cast<int>(537 * zoom), QImage::Format_RGB32);
     for (auto _ : s) {
         ChartSurface surface = makePlanetSurface(kJupiterDial);
-        affiche_cycle_jupiter(surface, table, 5, CivilDate{kNow.day});
+        affiche_cycle_jupiter(surface, table, 5, planetToday(table, kJupiterCycles, CivilDate{kNow.day}));
         QPainter painter(&image);
         DialRenderer(&pictures()).paint(painter, surface, DialRenderer::kPixelsPerTwip * zoom);
         benchmark::DoNotOptimize(image.constBits());

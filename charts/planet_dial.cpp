@@ -5,7 +5,6 @@
 
 #include "charts/radius_notes.h"
 #include "charts/rim_labels.h"
-#include "cycles/planet_today.h"
 
 namespace selenarc {
 
@@ -69,7 +68,7 @@ std::array<SignIndex, 4> dialQuarterSigns(const PlanetCycleTable& table, int cyc
 }
 
 void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config,
-                           const PlanetCycleTable& table, int cycle, CivilDate today) {
+                           const PlanetCycleTable& table, int cycle, const PlanetToday& today) {
     if (cycle < 1 || cycle > config.cycles || cycle > PlanetCycleTable::kQuarterRows) {
         return;  // the list offers no such cycle
     }
@@ -90,22 +89,23 @@ void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config
         radiusNote(cycle == 1 ? "Naissance" : "Début du cycle", table.BoundaryDate[cycle - 1], birth);
 
     // Today at its share of the cycle that contains it, whichever cycle is drawn.
-    const std::vector<float> angles = todayPlanetAngles(table, config.cycles, today);
-    for (const float angle : angles) {
+    for (const float angle : today.angles) {
         drawRimRadius(surface, angle, kRed);
         ChartLabel& label = surface.label(config.freeLabel);
         showRimLabel(surface, label, angle, "Aujourd'hui", kRed);
-        label.tooltip = surface.lines.back().tooltip = radiusNote("Aujourd'hui", today, birth);
+        label.tooltip = surface.lines.back().tooltip = radiusNote("Aujourd'hui", today.date, birth);
     }
 
     placeQuarterPictures(surface, config.pictures, dialQuarterSigns(table, cycle));
 }
 
-void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today) {
+void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle,
+                           const PlanetToday& today) {
     affiche_cycle_planete(surface, kJupiterDial, table, cycle, today);
 }
 
-void affiche_cycle_saturne(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today) {
+void affiche_cycle_saturne(ChartSurface& surface, const PlanetCycleTable& table, int cycle,
+                           const PlanetToday& today) {
     affiche_cycle_planete(surface, kSaturnDial, table, cycle, today);
 }
 

@@ -9,6 +9,7 @@
 #include "charts/dial_geometry.h"
 #include "cycles/planet_cycle_table.h"
 #include "cycles/planet_cycles.h"
+#include "cycles/planet_today.h"
 
 namespace selenarc {
 
@@ -58,9 +59,11 @@ std::array<SignIndex, 4> dialQuarterSigns(const PlanetCycleTable& table, int cyc
 // Clears the surface and draws cycle `cycle` of the table (1..cycleCount); any other number
 // draws nothing.
 void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config,
-                           const PlanetCycleTable& table, int cycle, CivilDate today);
-void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today);
-void affiche_cycle_saturne(ChartSurface& surface, const PlanetCycleTable& table, int cycle, CivilDate today);
+                           const PlanetCycleTable& table, int cycle, const PlanetToday& today);
+void affiche_cycle_jupiter(ChartSurface& surface, const PlanetCycleTable& table, int cycle,
+                           const PlanetToday& today);
+void affiche_cycle_saturne(ChartSurface& surface, const PlanetCycleTable& table, int cycle,
+                           const PlanetToday& today);
 
 // One radius of the dial; the free label of the dial moved to the rim beside the angle.
 void affiche_ligne2(ChartSurface& surface, float angle, Rgb colour);

@@ -21,6 +21,10 @@ std::vector<float> todayPlanetAngles(const PlanetCycleTable& table, int cycleCou
     return angles;
 }
 
+PlanetToday planetToday(const PlanetCycleTable& table, int cycleCount, CivilDate today) {
+    return {today, todayPlanetAngles(table, cycleCount, today)};
+}
+
 std::optional<float> findTodayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today) {
     const std::vector<float> angles = todayPlanetAngles(table, cycleCount, today);
     if (angles.empty()) {

@@ -13,6 +13,13 @@ namespace selenarc {
 // boundary day (the end of one cycle, 2π, then the start of the next, 0), else one or none.
 std::vector<float> todayPlanetAngles(const PlanetCycleTable& table, int cycleCount, CivilDate today);
 
+// Today as a planet dial draws it: the date, for its note, and its angles in the cycles containing it.
+struct PlanetToday {
+    CivilDate date{};
+    std::vector<float> angles;
+};
+PlanetToday planetToday(const PlanetCycleTable& table, int cycleCount, CivilDate today);
+
 // Share of the cycle containing today, as a dial angle, among cycles 1..cycleCount; on a
 // boundary day the later cycle's (0). Nothing when no cycle contains today.
 std::optional<float> findTodayPlanetAngle(const PlanetCycleTable& table, int cycleCount, CivilDate today);

@@ -45,7 +45,9 @@ class DialGeometryTest : public QObject {
         std::array<ChartSurface, 2> dials{makeSoliLunarSurface(), makePlanetSurface(kJupiterDial)};
         SoliLunarChartState chart;
         affiche_cycle(dials[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::silentSink()));
-        affiche_cycle_jupiter(dials[1], testing::makeJupiterTable1950(), 5, CivilDate{kNow.day});
+        affiche_cycle_jupiter(
+            dials[1], testing::makeJupiterTable1950(), 5,
+            planetToday(testing::makeJupiterTable1950(), kJupiterCycles, CivilDate{kNow.day}));
         const std::string name = QTest::currentDataTag();
         std::optional<QPointF> found;
         for (const ChartSurface& s : dials) {
@@ -104,8 +106,8 @@ class DialGeometryTest : public QObject {
         const auto table = c.saturn ? testing::makeSaturnTable1950() : testing::makeJupiterTable1950();
         const CivilDate today = *parseDayMonthYear(c.today);
         ChartSurface surface = makePlanetSurface(config);
-        affiche_cycle_planete(surface, config, table, c.drawn, today);
-        affiche_cycle_planete(surface, config, table, c.drawn, today);
+        affiche_cycle_planete(surface, config, table, c.drawn, planetToday(table, config.cycles, today));
+        affiche_cycle_planete(surface, config, table, c.drawn, planetToday(table, config.cycles, today));
 
         QCOMPARE(findTodayPlanetAngle(table, config.cycles, today),
                  c.angle < 0 ? std::nullopt : std::optional(c.angle));

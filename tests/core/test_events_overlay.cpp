@@ -71,8 +71,12 @@ class EventsOverlayTest : public QObject {
                                       makePlanetSurface(kSaturnDial)};
         SoliLunarChartState chart;
         affiche_cycle(s[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::silentSink()));
-        affiche_cycle_jupiter(s[1], testing::makeJupiterTable1950(), 5, CivilDate{kNow.day});
-        affiche_cycle_saturne(s[2], testing::makeSaturnTable1950(), 2, CivilDate{kNow.day});
+        affiche_cycle_jupiter(
+            s[1], testing::makeJupiterTable1950(), 5,
+            planetToday(testing::makeJupiterTable1950(), kJupiterCycles, CivilDate{kNow.day}));
+        affiche_cycle_saturne(
+            s[2], testing::makeSaturnTable1950(), 2,
+            planetToday(testing::makeSaturnTable1950(), kSaturnCycles, CivilDate{kNow.day}));
 
         clearCharts(s[0], s[1], s[2], chart);
 
