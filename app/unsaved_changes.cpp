@@ -6,7 +6,8 @@
 namespace selenarc {
 
 Message saveChangesQuestion(const PersonRecord& person) {
-    return {"Enregistrer les modifications de " + reportPersonName(person) + " ?", "Selenarc",
+    // A no-break space keeps the question mark with the name.
+    return {"Enregistrer les modifications de " + reportPersonName(person) + "\u00A0?", "Selenarc",
             MessageIcon::Question};
 }
 

@@ -152,7 +152,7 @@ class ReportWriter {
     // A row of a small table: the cells at fixed shares of the column width (tab stops), a header
     // row in bold. (The pages are drawn line by line, which a QTextTable's cells would escape.)
     void tableRow(const std::vector<QString>& cells, qreal columnWidth, bool header = false) {
-        static constexpr std::array<qreal, 2> kStops{0.42, 0.76};
+        static constexpr std::array<qreal, 2> kStops{0.45, 0.78};
         QTextBlockFormat block;
         QList<QTextOption::Tab> tabs;
         for (const qreal stop : kStops) {
@@ -227,7 +227,9 @@ void fillReport(QTextDocument& document, const PersonRecord& person, const RunSt
     report.heading(QStringLiteral("Signes de naissance"));
     report.lines(natalSignLines(state));
     report.heading(QStringLiteral("Les cycles d'aujourd'hui"));
-    const qreal width = document.pageSize().width();
+    // Tab stops count pixels at 96 dots per inch, the page the device's pixels.
+    const QPaintDevice* device = document.documentLayout()->paintDevice();
+    const qreal width = document.pageSize().width() * 96 / (device ? device->logicalDpiX() : 96);
     report.tableRow({QStringLiteral("Cycle"), QStringLiteral("Période"), QStringLiteral("Aujourd'hui")},
                     width, true);
     for (const CurrentCycleRow& row : current) {

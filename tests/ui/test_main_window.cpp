@@ -343,7 +343,7 @@ class MainWindowTest : public QObject {
         const bool byMenu = QTest::currentDataTag() == QByteArray("typed, Oui");
         byMenu ? child<QAction>("m_quitter")->trigger() : void(window_->close());
         QCOMPARE(asked,
-                 answer < 0 ? QStringList() : QStringList{"Enregistrer les modifications de Jean Dupont ?"});
+                 answer < 0 ? QStringList() : QStringList{"Enregistrer les modifications de Jean Dupont\u00A0?"});
         QCOMPARE(saves - savesBefore, answer == int(Answer::Yes) ? 1 : 0);
         QCOMPARE(window_->isVisible(), !closed);
     }
