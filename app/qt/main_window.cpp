@@ -250,7 +250,7 @@ void MainWindow::buildTabs(QWidget* client) {
     extrasColumn->addWidget(eventsButton_);
     buildEventsPanel(lifeExtras);
     extrasColumn->addWidget(eventsPanel_, 1);
-    extrasColumn->addStretch(0);
+    extrasColumn->addStretch(0);  // the room below the button while the panel is hidden
 
     QWidget* life = buildCyclePage("Picture1", session_->lunarSurface(), "Combo2", "Command4", &lunarDial_,
                                    &lunarCycleList_, &lunarInterpretButton_, lifeExtras);
@@ -384,7 +384,8 @@ void MainWindow::interpret(int tab) {
     InterpretWindow::setOwner(this);
     SetInterpretationTitle(toUtf8(cycleTabs_->tabText(tab)));
     SetInterpretationText(kTexts[tab](session_->state(), *paragraphs));
-    InterpretWindow::instance().setSubject(fromUtf8(interpretationSubject(lastRunPerson_, CivilDate{now_().day})));
+    InterpretWindow::instance().setSubject(
+        fromUtf8(interpretationSubject(lastRunPerson_, CivilDate{now_().day})));
     showInterpretation();
 }
 
@@ -425,7 +426,7 @@ void MainWindow::refreshDials() {
 }
 
 void MainWindow::buildMenus() {
-    const auto entry = [this](QMenu* menu, const char* name, const QString& caption, QKeySequence keys) {
+    const auto entry = [](QMenu* menu, const char* name, const QString& caption, QKeySequence keys) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
         action->setShortcut(keys);

@@ -200,7 +200,7 @@ class MainWindowTest : public QObject {
         for (const char* name : {"Command2", "Command8", "Command4", "Command5", "Command7"}) {
             QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
         }
-        QVERIFY(!child<QAction>("m_rapport")->isEnabled());
+        QVERIFY(!child<QAction>("m_rapport")->isEnabled() && !child<QAction>("m_imprimer")->isEnabled());
         QVERIFY(!window_->session().plotEvents(window_->person().events, makeDateTime(2026, 12, 6)));
         typePerson({"Jean", "Dupont", "01/01/1950", "12h00"});
         QVERIFY(window_->calculer());
@@ -342,8 +342,8 @@ class MainWindowTest : public QObject {
         const int savesBefore = saves;
         const bool byMenu = QTest::currentDataTag() == QByteArray("typed, Oui");
         byMenu ? child<QAction>("m_quitter")->trigger() : void(window_->close());
-        QCOMPARE(asked,
-                 answer < 0 ? QStringList() : QStringList{"Enregistrer les modifications de Jean Dupont\u00A0?"});
+        QCOMPARE(asked, answer < 0 ? QStringList()
+                                   : QStringList{"Enregistrer les modifications de Jean Dupont\u00A0?"});
         QCOMPARE(saves - savesBefore, answer == int(Answer::Yes) ? 1 : 0);
         QCOMPARE(window_->isVisible(), !closed);
     }
