@@ -92,6 +92,22 @@ void fillTimeZoneList(QComboBox* list) {
     list->setCurrentIndex(PersonRecord::kDefaultTimeZoneRow);
 }
 
+// A word-wrapped label of a fixed width that asks for its design height and lets a low window take it
+// down to the height of its text.
+class DesignHeightLabel : public QLabel {
+  public:
+    DesignHeightLabel(QSize design, const QString& text) : QLabel(text), design_(design) {
+        setWordWrap(true);
+    }
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override { return {design_.width(), std::max(design_.height(), textHeight())}; }
+    QSize minimumSizeHint() const override { return {design_.width(), textHeight()}; }
+
+  private:
+    int textHeight() const { return QLabel::heightForWidth(design_.width()); }
+    QSize design_;
+};
+
 void paintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
@@ -283,12 +299,11 @@ void MainWindow::buildEventsPanel(QWidget* page) {
     panel->setContentsMargins(twipsToPixels(30), twipsToPixels(120), twipsToPixels(30), twipsToPixels(60));
     panel->setSpacing(0);
 
-    auto* explanation = new QLabel(
+    auto* explanation = new DesignHeightLabel(
+        QSize(twipsToPixels(3540), twipsToPixels(1215)),
         "Insérer les dates de naissance de vos parents, grands-parents... ou des "
         "événements importants de votre vie pour voir où ils tombent dans votre cycle.");
     explanation->setObjectName("Label7");
-    explanation->setWordWrap(true);
-    explanation->setMinimumHeight(twipsToPixels(1215));
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paintBackground(explanation, QColor(255, 192, 128));
     panel->addWidget(explanation);
