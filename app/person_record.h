@@ -17,6 +17,7 @@ struct PersonRecord {
     std::string birthTime = "12h00";        // birth time, local
     int timeZoneRow = kDefaultTimeZoneRow;  // selected row of the time-zone list, 0..25
     EventRows events;
+    bool operator==(const PersonRecord&) const = default;
 };
 
 }  // namespace selenarc

@@ -6,6 +6,8 @@
 
 #include "app/time_zones.h"
 #include "calendar/text.h"
+#include "cycles/dial_angle.h"
+#include "cycles/planet_today.h"
 #include "sky/sign_names.h"
 
 namespace selenarc {
@@ -39,6 +41,11 @@ std::string cycleLine(const std::string& entry, const std::string& start, std::o
     return line;
 }
 
+// "1er cycle" of "1er cycle : jusqu'à 42 ans".
+std::string entryName(const std::string& entry) {
+    return entry.substr(0, entry.find(" :"));
+}
+
 // The soli-lunar dial hides an age that is not positive; so does the list.
 std::optional<int> positiveAge(int16_t age) {
     return age > 0 ? std::optional<int>(age) : std::nullopt;
@@ -59,15 +66,22 @@ std::string reportPersonName(const PersonRecord& person) {
 std::vector<std::string> birthLines(const PersonRecord& person) {
     std::vector<std::string> lines{"Né(e) le " + std::string(trimmed(person.birthDate)) + " à " +
                                    std::string(trimmed(person.birthTime))};
-    if (person.timeZoneRow >= 0 && person.timeZoneRow < static_cast<int>(kTimeZoneRows.size())) {
-        // Row 12 of the list ends with a stray ", ".
-        std::string_view row = trimmed(kTimeZoneRows[person.timeZoneRow]);
-        if (row.ends_with(',')) {
-            row.remove_suffix(1);
-        }
-        lines.push_back("Fuseau horaire : " + std::string(row));
+    if (std::string zone = zoneLine(person); !zone.empty()) {
+        lines.push_back(std::move(zone));
     }
     return lines;
+}
+
+std::string zoneLine(const PersonRecord& person) {
+    if (person.timeZoneRow < 0 || person.timeZoneRow >= static_cast<int>(kTimeZoneRows.size())) {
+        return {};
+    }
+    // Row 12 of the list ends with a stray ", ".
+    std::string_view row = trimmed(kTimeZoneRows[person.timeZoneRow]);
+    if (row.ends_with(',')) {
+        row.remove_suffix(1);
+    }
+    return "Fuseau horaire : " + std::string(row);
 }
 
 std::vector<std::string> natalSignLines(const RunState& state) {
@@ -108,6 +122,55 @@ std::vector<std::string> planetCycleLines(const PlanetCycleResult& planet, int s
                                   static_cast<int>(i) + 1 == shownCycle));
     }
     return lines;
+}
+
+std::vector<CurrentCycleRow> currentCycleRows(const SoliLunarResult& lunar, const PlanetCycleResult& jupiter,
+                                              const PlanetCycleResult& saturn, const RunState& state,
+                                              CivilDate today) {
+    static constexpr std::array<const char*, 4> kLunarPhases{"nouvelle lune", "premier quartier",
+                                                             "pleine lune", "dernier quartier"};
+    static constexpr std::array<const char*, 4> kPlanetPhases{"conjonction", "premier carré", "opposition",
+                                                              "second carré"};
+    const auto quarterOf = [](float angle) {
+        return std::clamp(static_cast<int>(angle / (kTwoPi / 4)), 0, 3);
+    };
+    const auto span = [](const std::string& from, const std::string& to) {
+        return "du " + from + " au " + to;
+    };
+    const std::string none = "aucun cycle ne contient la date du jour";
+    std::vector<CurrentCycleRow> rows;
+
+    const int c = lunar.currentCycle;
+    if (c >= 0 && 4 * c + 5 < PhaseTable::kRows && lunar.currentCycleEntry >= 0 &&
+        lunar.currentCycleEntry < static_cast<int>(lunar.cycleEntries.size())) {
+        const PhaseTable& table = lunar.cycle.table;
+        rows.push_back({"Cycle de vie, " + entryName(lunar.cycleEntries[lunar.currentCycleEntry]),
+                        span(sortableToDayMonthYear(table.LifeDateText[4 * c + 1]),
+                             sortableToDayMonthYear(table.LifeDateText[4 * c + 5])),
+                        kLunarPhases[quarterOf(state.TodayPhaseAngle)]});
+    } else {
+        rows.push_back({"Cycle de vie", none, ""});
+    }
+
+    const auto planetRow = [&](const char* name, const PlanetCycleResult& planet, const std::string& where) {
+        const int n = planet.currentCycle;
+        if (n < 1 || n >= PlanetCycleTable::kBoundaries || n > static_cast<int>(planet.comboEntries.size())) {
+            return CurrentCycleRow{name, none, ""};
+        }
+        return CurrentCycleRow{std::string(name) + ", " + entryName(planet.comboEntries[n - 1]),
+                               span(planet.table.BoundaryText[n - 1], planet.table.BoundaryText[n]), where};
+    };
+    rows.push_back(planetRow("Cycle socio-professionnel", jupiter,
+                             "année " + std::to_string(state.JupiterCycleYear) + " sur 12"));
+    const std::optional<float> saturnAngle =
+        findTodayPlanetAngle(saturn.table, saturn.table.cycleCount, today);
+    rows.push_back(planetRow("Cycle d'individuation", saturn,
+                             saturnAngle ? kPlanetPhases[quarterOf(*saturnAngle)] : ""));
+    return rows;
+}
+
+std::string interpretationSubject(const PersonRecord& person, CivilDate made) {
+    return reportPersonName(person) + ", interprétation du " + formatDayMonthYear(made);
 }
 
 std::vector<std::string> eventLines(const EventPlot& events) {

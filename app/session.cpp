@@ -96,6 +96,7 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
     }
 
     const CivilDate today = dateOf(now);
+    today_ = today;
     jupiter_ = calcul_jupiter(birth.localDate, today, tables_->jupiter);
     state_.NatalJupiterSign = jupiter_.natalSign;
     state_.CurrentJupiterCycle = jupiter_.currentCycle;

@@ -58,6 +58,8 @@ class Session {
     const ParagraphSet* paragraphs();
 
     bool computed() const { return computed_; }
+    // The local date of the last run's "now".
+    CivilDate today() const { return today_; }
     const RunState& state() const { return state_; }
     const std::filesystem::path& programFolder() const { return programFolder_; }
 
@@ -91,6 +93,7 @@ class Session {
 
     RunState state_;
     bool computed_ = false;
+    CivilDate today_{};
     SoliLunarResult lunar_;
     PlanetCycleResult jupiter_;
     PlanetCycleResult saturn_;

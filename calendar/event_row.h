@@ -9,6 +9,7 @@ namespace selenarc {
 struct EventRow {
     std::string date;  // s_date(i): "JJ/MM/AAAA" or anything typed
     std::string name;  // s_pers(i)
+    bool operator==(const EventRow&) const = default;
 };
 
 inline constexpr int kEventRows = 12;

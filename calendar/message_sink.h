@@ -7,7 +7,8 @@ namespace selenarc {
 
 // The computations never show a message themselves: they hand it to a sink that the
 // window turns into a message box and the tests or the report command collect.
-enum class MessageIcon { None, Exclamation, Information, Question };
+// Program: the program's own icon (the about box).
+enum class MessageIcon { None, Exclamation, Information, Question, Program };
 
 struct Message {
     std::string text;   // UTF-8, line breaks as "\r\n"

@@ -88,7 +88,9 @@ void affiche_cycle_planete(ChartSurface& surface, const PlanetDialConfig& config
     start.tooltip = surface.lines.back().tooltip =
         radiusNote(cycle == 1 ? "Naissance" : "Début du cycle", table.BoundaryDate[cycle - 1], birth);
 
-    // Today at its share of the cycle that contains it, whichever cycle is drawn.
+    // Today at its share of the cycle that contains it, whichever cycle is drawn; nothing (not the
+    // label of an earlier drawing) when no cycle contains it.
+    surface.label(config.freeLabel).visible = false;
     for (const float angle : today.angles) {
         drawRimRadius(surface, angle, kRed);
         ChartLabel& label = surface.label(config.freeLabel);

@@ -22,6 +22,9 @@ void prepare(QMessageBox& box, const Message& message) {
         case MessageIcon::Question:
             box.setIcon(QMessageBox::Question);
             break;
+        case MessageIcon::Program:
+            box.setIconPixmap(box.windowIcon().pixmap(48));
+            break;
         case MessageIcon::None:
             box.setIcon(QMessageBox::NoIcon);
             break;
@@ -46,6 +49,21 @@ bool askYesNo(QWidget* parent, const Message& question) {
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+std::optional<bool> askYesNoCancel(QWidget* parent, const Message& question) {
+    QMessageBox box(parent);
+    prepare(box, question);
+    QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes || box.clickedButton() == no) {
+        return box.clickedButton() == yes;
+    }
+    return std::nullopt;
 }
 
 MessageSink messageBoxSink(QWidget* parent) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "calendar/message_sink.h"
 #include "qt_support/qt_text.h"
@@ -12,6 +13,10 @@ void showMessageBox(QWidget* parent, const Message& message);
 
 // A modal question with the buttons "Oui" and "Non" ("Non" by default); true for "Oui".
 bool askYesNo(QWidget* parent, const Message& question);
+
+// A modal question with "Oui", "Non" and "Annuler" ("Oui" by default, Escape for "Annuler"); true
+// for "Oui", false for "Non", nothing for "Annuler".
+std::optional<bool> askYesNoCancel(QWidget* parent, const Message& question);
 
 // A sink that shows every message in a box over `parent`.
 MessageSink messageBoxSink(QWidget* parent);

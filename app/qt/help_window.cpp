@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/help_text.h"
+#include "qt_support/program_icon.h"
 #include "qt_support/qt_text.h"
 #include "qt_support/twips.h"
 
@@ -34,6 +35,7 @@ HelpWindow::HelpWindow() {
     setObjectName("f_aide");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Aide");
+    setWindowIcon(programIcon());
     setFixedSize(twipsToPixels(8160), twipsToPixels(4410));
     setAutoFillBackground(true);
     QPalette background = palette();
@@ -55,10 +57,11 @@ HelpWindow::HelpWindow() {
     text_ = new QPlainTextEdit(this);
     text_->setObjectName("Text1");
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setReadOnly(true);
     text_->setPlainText(toDisplayLines(QString::fromUtf8(kHelpText)));
     placeInTwips(text_, 0, 360, 8175, 3255);
 
-    auto* ok = new QPushButton("Ok", this);
+    auto* ok = new QPushButton("&Ok", this);
     ok->setObjectName("Command1");
     placeInTwips(ok, 3240, 3840, 1695, 375);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);

@@ -14,6 +14,7 @@
 #include "app/qt/qt_translations.h"
 #include "app/report_command.h"
 #include "qt_support/message_box.h"
+#include "qt_support/program_icon.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ int main(int argc, char* argv[]) {
     QApplication application(qtArgc, qtArgv);
     QApplication::setApplicationName("selenarc");
     QApplication::setApplicationDisplayName("Selenarc");
+    QApplication::setWindowIcon(selenarc::programIcon());
     selenarc::installQtTranslations(application);
     const auto programFolder =
         selenarc::findProgramFolder(QDir(QApplication::applicationDirPath()).absolutePath().toStdString());

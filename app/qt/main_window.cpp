@@ -1,22 +1,30 @@
 #include "app/qt/main_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "app/help_text.h"
 #include "app/qt/dial_image_export.h"
+#include "app/qt/entry_strip.h"
 #include "app/qt/help_window.h"
 #include "app/qt/pdf_report.h"
+#include "app/report_content.h"
 #include "app/time_zones.h"
 #include "calendar/entry_checks.h"
 #include "charts/qt/dial_widget.h"
@@ -24,6 +32,7 @@
 #include "interpretation/assembly.h"
 #include "interpretation/qt/interpret_window.h"
 #include "qt_support/message_box.h"
+#include "qt_support/program_icon.h"
 #include "qt_support/twips.h"
 
 namespace selenarc {
@@ -35,8 +44,12 @@ const QColor kWindowYellow(255, 255, 192);
 const QString kNoCurrentCycleNote =
     QStringLiteral("Aucun cycle ne contient la date du jour : choisissez un cycle dans la liste.");
 
-// Height of the tab strip: the pages' design positions count from the top of the tab control.
-constexpr int kTabStripTwips = 360;
+// The design's client area, in twips; and the column of lists and buttons beside each dial.
+constexpr int kDesignWidthTwips = 14955;
+constexpr int kDesignHeightTwips = 9360;
+constexpr int kSideColumnTwips = 3615;
+// Pixels kept free around the window for the frame and title bar of the window manager.
+constexpr int kFrameAllowance = 24;
 
 // Busy pointer for the duration of a run.
 class BusyPointer {
@@ -45,26 +58,55 @@ class BusyPointer {
     ~BusyPointer() { QApplication::restoreOverrideCursor(); }
 };
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, QRect twips) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    placeInTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
-    return label;
-}
-
-QLineEdit* addField(QWidget* parent, const QString& name, const QString& text, QRect twips) {
-    auto* field = new QLineEdit(text, parent);
+QLineEdit* addField(const QString& name, const QString& text) {
+    auto* field = new QLineEdit(text);
     field->setObjectName(name);
-    placeInTwips(field, twips.x(), twips.y(), twips.width(), twips.height());
     return field;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, QRect twips) {
-    auto* button = new QPushButton(caption, parent);
+// A button of the design's size in twips, or sized by its layout when none is given.
+QPushButton* addButton(const char* name, const QString& caption, QSize twips = {}) {
+    auto* button = new QPushButton(caption);
     button->setObjectName(name);
-    placeInTwips(button, twips.x(), twips.y(), twips.width(), twips.height());
+    if (twips.isValid()) {
+        button->setFixedSize(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+    }
     return button;
 }
+
+// The 26 rows; the list is narrower than its longest rows: each row and the list itself tell their
+// whole text as a tooltip, and the list opens as wide as its rows.
+void fillTimeZoneList(QComboBox* list) {
+    for (const auto row : kTimeZoneRows) {
+        const QString text = fromUtf8(std::string(row));
+        list->addItem(text);
+        list->setItemData(list->count() - 1, text, Qt::ToolTipRole);
+    }
+    list->setMinimumContentsLength(1);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) +
+                                  list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                  2 * list->view()->frameWidth());
+    QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                     [list](int row) { list->setToolTip(list->itemText(row)); });
+    list->setCurrentIndex(PersonRecord::kDefaultTimeZoneRow);
+}
+
+// A word-wrapped label of a fixed width that asks for its design height and lets a low window take it
+// down to the height of its text.
+class DesignHeightLabel : public QLabel {
+  public:
+    DesignHeightLabel(QSize design, const QString& text) : QLabel(text), design_(design) {
+        setWordWrap(true);
+    }
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override { return {design_.width(), std::max(design_.height(), textHeight())}; }
+    QSize minimumSizeHint() const override { return {design_.width(), textHeight()}; }
+
+  private:
+    int textHeight() const { return QLabel::heightForWidth(design_.width()); }
+    QSize design_;
+};
 
 void paintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
@@ -81,7 +123,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, MessageSink presente
                                          [this](const Message& message) { presenter_(message); });
     setObjectName("f_principale");
     setWindowTitle("Selenarc");
-    setWindowIcon(QIcon::fromTheme("selenarc"));
+    setWindowIcon(programIcon());
     // The design sizes were made for a small 8-point interface font; DejaVu Sans runs wider.
     QFont interfaceFont = font();
     interfaceFont.setPointSizeF(7.5);
@@ -89,43 +131,66 @@ MainWindow::MainWindow(std::filesystem::path programFolder, MessageSink presente
 
     auto* client = new QWidget(this);
     paintBackground(client, kWindowYellow);
-    client->setFixedSize(twipsToPixels(14955), twipsToPixels(9360));
     setCentralWidget(client);
-
-    buildEntryStrip(client);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(buildEntryStrip(client));
     buildTabs(client);
+    auto* tabs = new QHBoxLayout;
+    tabs->setContentsMargins(twipsToPixels(120), 0, twipsToPixels(180), twipsToPixels(105));
+    tabs->addWidget(cycleTabs_);
+    column->addLayout(tabs, 1);
+
     buildMenus();
     for (DialWidget* dial : {lunarDial_, jupiterDial_, saturnDial_}) {
         installDialImageMenu(dial, presenter_);
     }
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    unsaved_.markSaved(person());
+    fitToScreen();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildEntryStrip(QWidget* client) {
-    addLabel(client, "Label12", "Prénom :", {120, 165, 735, 255});
-    firstNameEdit_ = addField(client, "t_prenom", "", {840, 120, 975, 285});
-    addLabel(client, "Label13", "Nom :", {1920, 165, 495, 255});
-    lastNameEdit_ = addField(client, "t_nom", "", {2400, 120, 1335, 285});
-    addLabel(client, "Label1", "Né(e) le", {3840, 165, 615, 255});
-    birthDateEdit_ = addField(client, "Text1", "01/01/1950", {4460, 120, 1095, 285});
-    addLabel(client, "Label6", "à", {5620, 165, 135, 255});
-    birthTimeEdit_ = addField(client, "Text2", "12h00", {5840, 120, 615, 285});
-
-    timeZoneList_ = new QComboBox(client);
-    timeZoneList_->setObjectName("Combo1");
-    for (const auto row : kTimeZoneRows) {
-        timeZoneList_->addItem(fromUtf8(std::string(row)));
+// The design size when the screen has room for it, else the screen's room (the layouts shrink the
+// dials and wrap the entry strip); never below what shows every control.
+void MainWindow::fitToScreen() {
+    const QSize design(twipsToPixels(kDesignWidthTwips),
+                       twipsToPixels(kDesignHeightTwips) + menuBar()->sizeHint().height());
+    QSize size = design;
+    if (const QScreen* shown = screen()) {
+        // Room for the frame the window manager adds around the window.
+        const QSize room = shown->availableGeometry().size() - QSize(kFrameAllowance, 2 * kFrameAllowance);
+        size = size.boundedTo(room);
     }
-    timeZoneList_->setCurrentIndex(PersonRecord::kDefaultTimeZoneRow);
-    placeInTwips(timeZoneList_, 6560, 90, 6300, 315);
+    resize(size.expandedTo(minimumSizeHint()));
+}
 
-    calculateButton_ = addButton(client, "Command1", "Calculer", {12960, 70, 975, 315});
-    clearButton_ = addButton(client, "Command3", "Effacer", {14040, 70, 735, 315});
+// The strip's items in tab order; each measures its text in the window's font, hence the parent.
+EntryStrip* MainWindow::buildEntryStrip(QWidget* client) {
+    auto* strip = new EntryStrip(client);
+    firstNameEdit_ = addField("t_prenom", "");
+    lastNameEdit_ = addField("t_nom", "");
+    birthDateEdit_ = addField("Text1", "01/01/1950");
+    birthTimeEdit_ = addField("Text2", "12h00");
+    strip->addCaptioned("Label12", "Prénom :", 735, firstNameEdit_, 975);
+    strip->addCaptioned("Label13", "Nom :", 495, lastNameEdit_, 1335);
+    strip->addCaptioned("Label1", "Né(e) le", 615, birthDateEdit_, 1095);
+    strip->addCaptioned("Label6", "à", 135, birthTimeEdit_, 615);
+
+    timeZoneList_ = new QComboBox;
+    timeZoneList_->setObjectName("Combo1");
+    fillTimeZoneList(timeZoneList_);
+    strip->addStretching(timeZoneList_, 3000, EntryStrip::Kind::List);
+
+    calculateButton_ = addButton("Command1", "&Calculer");
+    clearButton_ = addButton("Command3", "&Effacer");
+    strip->addItem(calculateButton_, 975, EntryStrip::Kind::Button, true);
+    strip->addItem(clearButton_, 735, EntryStrip::Kind::Button, true);
     onClick(calculateButton_, [this] { calculer(); });
     onClick(clearButton_, [this] { effacer(); });
+    // Enter in a field or the list of the strip: "Calculer", refused names included.
+    connect(strip, &EntryStrip::entered, calculateButton_, &QPushButton::click);
 
     firstNameEdit_->installEventFilter(this);
     lastNameEdit_->installEventFilter(this);
@@ -134,40 +199,77 @@ void MainWindow::buildEntryStrip(QWidget* client) {
     QWidget::setTabOrder(birthDateEdit_, birthTimeEdit_);
     QWidget::setTabOrder(birthTimeEdit_, timeZoneList_);
     QWidget::setTabOrder(timeZoneList_, calculateButton_);
+    return strip;
 }
 
+// A tab page: the dial on the left, growing with the window; on the right a column of the design's
+// width with the cycle list, the page's own `extras`, and "Interpréter" at the bottom.
 QWidget* MainWindow::buildCyclePage(const QString& pictureName, const ChartSurface& surface,
                                     const QString& listName, const QString& buttonName, DialWidget** dial,
-                                    QComboBox** list, QPushButton** interpret) {
+                                    QComboBox** list, QPushButton** interpret, QWidget* extras) {
     auto* page = new QWidget;
     paintBackground(page, kWindowYellow);
-    *dial = new DialWidget(surface, &SignPictures::ofDataFolder(session_->programFolder()), page);
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(twipsToPixels(120), twipsToPixels(120), twipsToPixels(120), twipsToPixels(120));
+    row->setSpacing(twipsToPixels(225));
+
+    *dial = new DialWidget(surface, &SignPictures::ofDataFolder(session_->programFolder()));
     (*dial)->setObjectName(pictureName);
-    placeInTwips(*dial, 120, 480 - kTabStripTwips, 10455, 8055);
+    row->addWidget(*dial, 1);
     // Said in the middle of the empty dial when no cycle contains today.
-    auto* note = new QLabel(kNoCurrentCycleNote, *dial);
+    auto* note = new QLabel(kNoCurrentCycleNote);
     note->setObjectName(pictureName + "Note");
     note->setAlignment(Qt::AlignCenter);
     note->setWordWrap(true);
-    placeInTwips(note, 1200, 3600, 8055, 855);
+    note->setMaximumWidth(twipsToPixels(8055));
+    auto* centre = new QVBoxLayout(*dial);
+    centre->addWidget(note, 0, Qt::AlignCenter);
     note->hide();
-    *list = new QComboBox(page);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(0);
+    *list = new QComboBox;
     (*list)->setObjectName(listName);
-    placeInTwips(*list, 10800, 480 - kTabStripTwips, 3615, 315);
-    *interpret = new QPushButton("Interpréter", page);
-    (*interpret)->setObjectName(buttonName);
+    (*list)->setFixedWidth(twipsToPixels(kSideColumnTwips));
+    (*list)->setMinimumContentsLength(1);
+    (*list)->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    side->addWidget(*list);
+    if (extras) {
+        side->addSpacing(twipsToPixels(165));
+        side->addWidget(extras, 1);
+    } else {
+        side->addStretch(1);
+    }
+    side->addSpacing(twipsToPixels(100));
+    *interpret = addButton(qPrintable(buttonName), "&Interpréter", {2055, 495});
     (*interpret)->setEnabled(false);
-    placeInTwips(*interpret, 11760, 8040 - kTabStripTwips, 2055, 495);
+    auto* bottom = new QHBoxLayout;
+    bottom->addSpacing(twipsToPixels(960));
+    bottom->addWidget(*interpret);
+    bottom->addStretch(1);
+    side->addLayout(bottom);
+    row->addLayout(side);
     return page;
 }
 
 void MainWindow::buildTabs(QWidget* client) {
     cycleTabs_ = new QTabWidget(client);
     cycleTabs_->setObjectName("SSTab1");
-    placeInTwips(cycleTabs_, 120, 600, 14655, 8655);
+
+    // The soli-lunar page's column: "Parents, relations, évenements" and its panel below the list.
+    auto* lifeExtras = new QWidget;
+    auto* extrasColumn = new QVBoxLayout(lifeExtras);
+    extrasColumn->setContentsMargins(0, 0, 0, 0);
+    extrasColumn->setSpacing(0);
+    eventsButton_ = addButton("Command2", "&Parents, relations, évenements", {kSideColumnTwips, 495});
+    eventsButton_->setEnabled(false);
+    extrasColumn->addWidget(eventsButton_);
+    buildEventsPanel(lifeExtras);
+    extrasColumn->addWidget(eventsPanel_, 1);
+    extrasColumn->addStretch(0);  // the room below the button while the panel is hidden
 
     QWidget* life = buildCyclePage("Picture1", session_->lunarSurface(), "Combo2", "Command4", &lunarDial_,
-                                   &lunarCycleList_, &lunarInterpretButton_);
+                                   &lunarCycleList_, &lunarInterpretButton_, lifeExtras);
     QWidget* jupiter = buildCyclePage("Picture2", session_->jupiterSurface(), "Combo3", "Command5",
                                       &jupiterDial_, &jupiterCycleList_, &jupiterInterpretButton_);
     QWidget* saturn = buildCyclePage("Picture3", session_->saturnSurface(), "Combo4", "Command7",
@@ -177,10 +279,6 @@ void MainWindow::buildTabs(QWidget* client) {
     cycleTabs_->addTab(saturn, "Cycle d'individuation");
     cycleTabs_->setCurrentIndex(0);
 
-    eventsButton_ = addButton(life, "Command2", "Parents, relations, évenements",
-                              {10800, 960 - kTabStripTwips, 3615, 495});
-    eventsButton_->setEnabled(false);
-    buildEventsPanel(life);
     connectCyclePages();
     onClick(eventsButton_, [this] {
         eventsPanel_->setVisible(!eventsPanel_->isVisible());
@@ -190,38 +288,84 @@ void MainWindow::buildTabs(QWidget* client) {
     });
 }
 
+// The panel: the explanation and the column captions stay in view; the twelve rows scroll when the
+// window is too low for them; "Ok" stays at the bottom.
 void MainWindow::buildEventsPanel(QWidget* page) {
     eventsPanel_ = new QFrame(page);
     eventsPanel_->setObjectName("Frame1");
     eventsPanel_->setFrameShape(QFrame::StyledPanel);
-    placeInTwips(eventsPanel_, 10800, 1440 - kTabStripTwips, 3615, 6500);
     eventsPanel_->hide();
+    auto* panel = new QVBoxLayout(eventsPanel_);
+    panel->setContentsMargins(twipsToPixels(30), twipsToPixels(120), twipsToPixels(30), twipsToPixels(60));
+    panel->setSpacing(0);
 
-    auto* explanation =
-        addLabel(eventsPanel_, "Label7",
-                 "Insérer les dates de naissance de vos parents, grands-parents... ou des "
-                 "événements importants de votre vie pour voir où ils tombent dans votre cycle.",
-                 {30, 120, 3540, 1215});
-    explanation->setWordWrap(true);
+    auto* explanation = new DesignHeightLabel(
+        QSize(twipsToPixels(3540), twipsToPixels(1215)),
+        "Insérer les dates de naissance de vos parents, grands-parents... ou des "
+        "événements importants de votre vie pour voir où ils tombent dans votre cycle.");
+    explanation->setObjectName("Label7");
+    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paintBackground(explanation, QColor(255, 192, 128));
+    panel->addWidget(explanation);
 
-    auto* rows = new QWidget(eventsPanel_);
+    // Captions and rows share two columns: the dates, then the names.
+    const auto columns = [](QGridLayout* grid) {
+        grid->setContentsMargins(twipsToPixels(90), 0, 0, 0);
+        grid->setHorizontalSpacing(twipsToPixels(105));
+        grid->setVerticalSpacing(twipsToPixels(75));
+        grid->setColumnMinimumWidth(0, twipsToPixels(1455));
+        grid->setColumnStretch(1, 1);
+    };
+    auto* captions = new QGridLayout;
+    columns(captions);
+    auto* dateCaption = new QLabel("Date (jj/mm/aaaa)");
+    dateCaption->setObjectName("Label8");
+    auto* nameCaption = new QLabel("Evenement ou personne");
+    nameCaption->setObjectName("Label9");
+    captions->addWidget(dateCaption, 0, 0);
+    captions->addWidget(nameCaption, 0, 1);
+    panel->addSpacing(twipsToPixels(45));
+    panel->addLayout(captions);
+
+    auto* rows = new QWidget;
     rows->setObjectName("Picture4");
     paintBackground(rows, kWindowYellow);
-    placeInTwips(rows, 0, 1320, 3615, 5175);
-    rows->lower();
-    addLabel(rows, "Label8", "Date (jj/mm/aaaa)", {120, 0, 1335, 255});
-    addLabel(rows, "Label9", "Evenement ou personne", {1680, 0, 1815, 255});
-
+    auto* grid = new QGridLayout(rows);
+    columns(grid);
+    grid->setContentsMargins(twipsToPixels(90), twipsToPixels(30), 0, 0);
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
-        eventDateEdits_[i] =
-            addField(eventsPanel_, QString("s_date_%1").arg(i), "", {360, 1680 + 360 * i, 975, 285});
-        eventNameEdits_[i] =
-            addField(eventsPanel_, QString("s_pers_%1").arg(i), "", {1680, 1680 + 360 * i, 1815, 285});
+        eventDateEdits_[i] = addField(QString("s_date_%1").arg(i), "");
+        eventNameEdits_[i] = addField(QString("s_pers_%1").arg(i), "");
+        eventDateEdits_[i]->setFixedSize(twipsToPixels(975), twipsToPixels(285));
+        eventNameEdits_[i]->setFixedHeight(twipsToPixels(285));
+        grid->addWidget(eventDateEdits_[i], i, 0, Qt::AlignHCenter);
+        grid->addWidget(eventNameEdits_[i], i, 1);
     }
-    plotEventsButton_ = addButton(eventsPanel_, "Command8", "Ok", {960, 6000, 2055, 375});
+    grid->setRowStretch(PersonRecord::kEventRows, 1);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName("eventRows");
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumHeight(twipsToPixels(3 * 360));
+    panel->addWidget(scroll, 1);
+
+    plotEventsButton_ = addButton("Command8", "&Ok", {2055, 375});
     plotEventsButton_->setEnabled(false);
+    auto* ok = new QHBoxLayout;
+    ok->addSpacing(twipsToPixels(930));
+    ok->addWidget(plotEventsButton_);
+    ok->addStretch(1);
+    panel->addSpacing(twipsToPixels(75));
+    panel->addLayout(ok);
     onClick(plotEventsButton_, [this] { plotEvents(); });
+    // Enter in a row: "Ok".
+    for (int i = 0; i < PersonRecord::kEventRows; ++i) {
+        for (QLineEdit* field : {eventDateEdits_[i], eventNameEdits_[i]}) {
+            connect(field, &QLineEdit::returnPressed, plotEventsButton_, &QPushButton::click);
+        }
+    }
 }
 
 // Selecting a cycle redraws that tab's dial only; the "Interpréter" buttons read the run state.
@@ -238,20 +382,37 @@ void MainWindow::connectCyclePages() {
         session_->selectSaturnCycle(index, now_());
         refreshDials();
     });
-    onClick(lunarInterpretButton_, [this] { interpret("Cycle de vie", &SoliLunarText); });
-    onClick(jupiterInterpretButton_, [this] { interpret("Cycle socio-professionnel", &JupiterText); });
-    onClick(saturnInterpretButton_, [this] { interpret("Cycle d'individuation", &SaturnText); });
+    onClick(lunarInterpretButton_, [this] { interpret(0); });
+    onClick(jupiterInterpretButton_, [this] { interpret(1); });
+    onClick(saturnInterpretButton_, [this] { interpret(2); });
 }
 
-void MainWindow::interpret(const char* title, std::string (*text)(const RunState&, const ParagraphSet&)) {
+// The interpretation of a tab (0 .. 2) in the interpretation window, titled with the tab's caption;
+// its printout names the person and the day it was made.
+void MainWindow::interpret(int tab) {
+    using TextOf = std::string (*)(const RunState&, const ParagraphSet&);
+    static constexpr std::array<TextOf, 3> kTexts{&SoliLunarText, &JupiterText, &SaturnText};
     const ParagraphSet* paragraphs = session_->paragraphs();
-    if (!paragraphs) {
+    if (!paragraphs || tab < 0 || tab >= static_cast<int>(kTexts.size())) {
         return;
     }
     InterpretWindow::setOwner(this);
-    SetInterpretationTitle(title);
-    SetInterpretationText(text(session_->state(), *paragraphs));
+    SetInterpretationTitle(toUtf8(cycleTabs_->tabText(tab)));
+    SetInterpretationText(kTexts[tab](session_->state(), *paragraphs));
+    InterpretWindow::instance().setSubject(
+        fromUtf8(interpretationSubject(lastRunPerson_, CivilDate{now_().day})));
     showInterpretation();
+}
+
+// Ctrl+P: the current tab's interpretation, shown and printed.
+void MainWindow::printInterpretation() {
+    if (!lunarInterpretButton_->isEnabled()) {
+        return;
+    }
+    interpret(cycleTabs_->currentIndex());
+    if (InterpretWindow* window = InterpretWindow::current()) {
+        window->printText();
+    }
 }
 
 void MainWindow::plotEvents() {
@@ -280,33 +441,58 @@ void MainWindow::refreshDials() {
 }
 
 void MainWindow::buildMenus() {
+    const auto entry = [](QMenu* menu, const char* name, const QString& caption, QKeySequence keys) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        return action;
+    };
     QMenu* file = menuBar()->addMenu("&Fichier");
     file->setObjectName("m_fichier");
-    QAction* open = file->addAction("&Ouvrir...");
-    open->setObjectName("m_ouvrir");
-    QAction* save = file->addAction("&Sauvegarder");
-    save->setObjectName("m_sauce");
-    pdfReportAction_ = file->addAction("&Exporter le rapport PDF...");
-    pdfReportAction_->setObjectName("m_rapport");
+    entry(file, "m_ouvrir", "&Ouvrir...", QKeySequence::Open);
+    entry(file, "m_sauce", "&Sauvegarder", QKeySequence::Save);
+    printAction_ = entry(file, "m_imprimer", "&Imprimer l'interprétation...", QKeySequence::Print);
+    printAction_->setEnabled(false);
+    connect(printAction_, &QAction::triggered, this, &MainWindow::printInterpretation);
+    pdfReportAction_ = entry(file, "m_rapport", "&Exporter le rapport PDF...", Qt::CTRL | Qt::Key_E);
     pdfReportAction_->setEnabled(false);
     connect(pdfReportAction_, &QAction::triggered, this,
             [this] { exportPdfReport(this, *session_, lastRunPerson_, presenter_); });
-    QAction* quit = file->addAction("&Quitter");
-    quit->setObjectName("m_quitter");
-    connect(quit, &QAction::triggered, qApp, &QApplication::quit);
+    file->addSeparator();
+    QAction* quit = entry(file, "m_quitter", "&Quitter", Qt::CTRL | Qt::Key_Q);
+    // Closing the window asks about unsaved changes; the other windows go with it.
+    connect(quit, &QAction::triggered, this, [this] {
+        if (close()) {
+            QApplication::closeAllWindows();
+        }
+    });
 
     QMenu* help = menuBar()->addMenu("&?");
     help->setObjectName("m_interro");
-    QAction* about = help->addAction("&A propos...");
-    about->setObjectName("m_apropos");
+    QAction* about = entry(help, "m_apropos", "&A propos...", {});
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    QAction* aide = help->addAction("&aide...");
-    aide->setObjectName("m_aide");
+    QAction* aide = entry(help, "m_aide", "a&ide...", QKeySequence::HelpContents);
     connect(aide, &QAction::triggered, this, [] { HelpWindow::showHelp(); });
 }
 
 void MainWindow::showAbout() {
-    presenter_(Message{kAboutText, "A propos", MessageIcon::Information});
+    presenter_(Message{kAboutText, "A propos", MessageIcon::Program});
+}
+
+bool MainWindow::mayLeavePerson() {
+    const AskChoice ask = askChoice_ ? askChoice_ : [this](const Message& question) {
+        const std::optional<bool> yes = askYesNoCancel(this, question);
+        return !yes ? Answer::Cancel : *yes ? Answer::Yes : Answer::No;
+    };
+    return unsaved_.settle(person(), ask, [this] { return savePerson(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (mayLeavePerson()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 PersonRecord MainWindow::person() const {
@@ -427,6 +613,7 @@ void MainWindow::enableRunActions(bool enabled) {
         button->setEnabled(enabled);
     }
     pdfReportAction_->setEnabled(enabled);
+    printAction_->setEnabled(enabled);
 }
 
 void MainWindow::lancer() {

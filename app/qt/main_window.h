@@ -7,6 +7,7 @@
 
 #include "app/person_record.h"
 #include "app/session.h"
+#include "app/unsaved_changes.h"
 
 class QComboBox;
 class QFrame;
@@ -18,6 +19,7 @@ class QWidget;
 namespace selenarc {
 
 class DialWidget;
+class EntryStrip;
 
 // The program's clock, injected so tests fix "now".
 using NowProvider = std::function<CivilDateTime()>;
@@ -44,20 +46,35 @@ class MainWindow : public QMainWindow {
 
     Session& session() { return *session_; }
 
+    // Unsaved changes: `save` writes the person's file (true when saved), `ask` replaces the question
+    // box « Enregistrer les modifications de ... ? » (Oui / Non / Annuler).
+    void setSavePerson(std::function<bool()> save) { savePerson_ = std::move(save); }
+    // "Sauvegarder": true when saved.
+    bool savePerson() { return savePerson_ && savePerson_(); }
+    void setAskChoice(AskChoice ask) { askChoice_ = std::move(ask); }
+    // The fields now hold the person as saved or opened.
+    void markPersonSaved() { unsaved_.markSaved(person()); }
+    // Before the person is left (quit, open another): true when nothing changed, or after "Non", or
+    // after "Oui" and a successful save; false for "Annuler" or a failed save.
+    bool mayLeavePerson();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildEntryStrip(QWidget* client);
+    EntryStrip* buildEntryStrip(QWidget* client);
     void buildTabs(QWidget* client);
     void buildEventsPanel(QWidget* page);
     void buildMenus();
     QWidget* buildCyclePage(const QString& pictureName, const ChartSurface& surface, const QString& listName,
                             const QString& buttonName, DialWidget** dial, QComboBox** list,
-                            QPushButton** interpret);
+                            QPushButton** interpret, QWidget* extras = nullptr);
     void connectCyclePages();
+    void fitToScreen();
     void plotEvents();
-    void interpret(const char* title, std::string (*text)(const RunState&, const ParagraphSet&));
+    void interpret(int tab);
+    void printInterpretation();
     void refreshDials();
     void enableRunActions(bool enabled);
 
@@ -94,6 +111,10 @@ class MainWindow : public QMainWindow {
     std::array<QLineEdit*, PersonRecord::kEventRows> eventDateEdits_{};
     std::array<QLineEdit*, PersonRecord::kEventRows> eventNameEdits_{};
     QAction* pdfReportAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    UnsavedChanges unsaved_;
+    std::function<bool()> savePerson_;
+    AskChoice askChoice_;
     PersonRecord lastRunPerson_;  // the person of the last successful run, for the PDF report
     bool refusingName_ = false;
     bool pendingRefusal_ = false;  // a name field was left with a forbidden character; its message is queued

@@ -49,12 +49,12 @@ OpenWindow::OpenWindow(const DataFolder& folder, OpenTarget target, MessageSink 
     }
     connect(List1_, &QListWidget::itemDoubleClicked, this, [this] { ouvrir(); });
 
-    auto* open = new QPushButton("Ouvrir", this);
+    auto* open = new QPushButton("&Ouvrir", this);
     open->setObjectName("Command2");
     placeInTwips(open, 3480, 180, 1215, 375);
     connect(open, &QPushButton::clicked, this, &OpenWindow::ouvrir);
 
-    auto* cancel = new QPushButton("Abandonner", this);
+    auto* cancel = new QPushButton("&Abandonner", this);
     cancel->setObjectName("Command1");
     placeInTwips(cancel, 3480, 4560, 1215, 375);
     connect(cancel, &QPushButton::clicked, this, &OpenWindow::abandonner);

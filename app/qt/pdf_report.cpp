@@ -149,6 +149,21 @@ class ReportWriter {
         }
     }
 
+    // A row of a small table: the cells at fixed shares of the column width (tab stops), a header
+    // row in bold. (The pages are drawn line by line, which a QTextTable's cells would escape.)
+    void tableRow(const std::vector<QString>& cells, qreal columnWidth, bool header = false) {
+        static constexpr std::array<qreal, 2> kStops{0.45, 0.78};
+        QTextBlockFormat block;
+        QList<QTextOption::Tab> tabs;
+        for (const qreal stop : kStops) {
+            tabs.append(QTextOption::Tab(stop * columnWidth, QTextOption::LeftTab));
+        }
+        block.setTabPositions(tabs);
+        block.setBottomMargin(header ? kBodyPoints * 0.3 : 0);
+        append(cells.empty() ? QString() : QStringList(cells.begin(), cells.end()).join(QChar('\t')), block,
+               sansSerif(kBodyPoints, header));
+    }
+
     void dial(int index) {
         QTextBlockFormat block;
         block.setAlignment(Qt::AlignHCenter);
@@ -201,7 +216,7 @@ std::array<Section, 3> sectionsOf(Session& session, const ParagraphSet& paragrap
 }
 
 void fillReport(QTextDocument& document, const PersonRecord& person, const RunState& state,
-                const std::array<Section, 3>& sections) {
+                const std::vector<CurrentCycleRow>& current, const std::array<Section, 3>& sections) {
     ReportWriter report(document);
     report.title(QStringLiteral("Rapport Selenarc"), 20);
     report.title(fromUtf8(reportPersonName(person)), 16);
@@ -211,6 +226,15 @@ void fillReport(QTextDocument& document, const PersonRecord& person, const RunSt
     }
     report.heading(QStringLiteral("Signes de naissance"));
     report.lines(natalSignLines(state));
+    report.heading(QStringLiteral("Les cycles d'aujourd'hui"));
+    // Tab stops count pixels at 96 dots per inch, the page the device's pixels.
+    const QPaintDevice* device = document.documentLayout()->paintDevice();
+    const qreal width = document.pageSize().width() * 96 / (device ? device->logicalDpiX() : 96);
+    report.tableRow({QStringLiteral("Cycle"), QStringLiteral("Période"), QStringLiteral("Aujourd'hui")},
+                    width, true);
+    for (const CurrentCycleRow& row : current) {
+        report.tableRow({fromUtf8(row.cycle), fromUtf8(row.span), fromUtf8(row.today)}, width);
+    }
 
     for (size_t i = 0; i < sections.size(); ++i) {
         const Section& section = sections[i];
@@ -257,7 +281,10 @@ bool paintPdfReport(QPagedPaintDevice& device, Session& session, const PersonRec
     const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const qreal footer = kFooterMillimetres / 25.4 * device.logicalDpiY();
     document.setPageSize(QSizeF(area.width(), area.height() - footer));
-    fillReport(document, person, session.state(), sections);
+    fillReport(document, person, session.state(),
+               currentCycleRows(session.lunar(), session.jupiter(), session.saturn(), session.state(),
+                                session.today()),
+               sections);
 
     const int pages = document.pageCount();
     const qreal pageHeight = document.pageSize().height();

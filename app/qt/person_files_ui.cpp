@@ -54,6 +54,7 @@ OpenTarget openTargetFor(MainWindow& window, std::shared_ptr<PersonFileSaving> s
         [main](const PersonRecord& person) {
             if (main) {
                 main->setPerson(person);
+                main->markPersonSaved();  // what the file holds
             }
         },
         [main] {
@@ -79,17 +80,29 @@ void connectPersonFileMenus(MainWindow& window, const DataFolder& folder, Messag
         return replacePersonFile(target, bytes, unchanged);
     };
     QPointer<MainWindow> main(&window);
+    if (ask) {
+        // The same answers for « Enregistrer les modifications de ... ? » (never "Annuler").
+        window.setAskChoice(
+            [ask](const Message& question) { return ask(question) ? Answer::Yes : Answer::No; });
+    }
     saving->ask =
         ask ? std::move(ask) : [main](const Message& question) { return askYesNo(main.data(), question); };
+    window.setSavePerson([&window, folder, sink, saving] {
+        const bool saved = savePersonFile(window.person(), folder, sink, *saving);
+        if (saved) {
+            window.markPersonSaved();
+        }
+        return saved;
+    });
     if (auto* open = window.findChild<QAction*>("m_ouvrir")) {
         QObject::connect(open, &QAction::triggered, &window, [&window, folder, sink, saving] {
-            OpenWindow::showOpen(folder, openTargetFor(window, saving), sink);
+            if (window.mayLeavePerson()) {
+                OpenWindow::showOpen(folder, openTargetFor(window, saving), sink);
+            }
         });
     }
     if (auto* save = window.findChild<QAction*>("m_sauce")) {
-        QObject::connect(save, &QAction::triggered, &window, [&window, folder, sink, saving] {
-            savePersonFile(window.person(), folder, sink, *saving);
-        });
+        QObject::connect(save, &QAction::triggered, &window, [&window] { window.savePerson(); });
     }
 }
 

@@ -30,8 +30,8 @@ std::string replacePersonFile(const std::filesystem::path& target, std::string_v
 OpenTarget openTargetFor(MainWindow& window, std::shared_ptr<PersonFileSaving> saving = {});
 
 // Wires the menu entries "&Ouvrir..." (m_ouvrir) and "&Sauvegarder" (m_sauce) of `window` to the
-// person files of `folder`; messages go to `sink` and questions to `ask` (boxes over the window when
-// empty).
+// person files of `folder`, and the saving that the question about unsaved changes offers; messages go
+// to `sink` and questions to `ask` (boxes over the window when empty).
 void connectPersonFileMenus(MainWindow& window, const DataFolder& folder, MessageSink sink = {},
                             AskQuestion ask = {});
 

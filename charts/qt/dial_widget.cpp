@@ -33,9 +33,14 @@ double DialWidget::scale() const {
     return std::min(width() / surface_.width, height() / surface_.height);
 }
 
+QPointF DialWidget::origin() const {
+    return {(width() - surface_.width * scale()) / 2, (height() - surface_.height * scale()) / 2};
+}
+
 void DialWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (scale() > 0) {
+        painter.translate(origin());
         renderer_.paint(painter, surface_, scale());
     }
 }
@@ -46,8 +51,8 @@ bool DialWidget::event(QEvent* event) {
     }
     const auto* help = static_cast<QHelpEvent*>(event);
     constexpr double kReachPixels = 4;
-    const std::string note =
-        noteAt(surface_, {help->pos().x() / scale(), help->pos().y() / scale()}, kReachPixels / scale());
+    const QPointF at = (QPointF(help->pos()) - origin()) / scale();
+    const std::string note = noteAt(surface_, {at.x(), at.y()}, kReachPixels / scale());
     if (note.empty()) {
         QToolTip::hideText();
         event->ignore();

@@ -8,7 +8,7 @@
 namespace selenarc {
 
 // Shows one chart surface. The drawing operations change surface(); update() repaints it.
-// The dial keeps its proportions and grows or shrinks with the widget.
+// The dial keeps its proportions and grows or shrinks with the widget, centred in it.
 class DialWidget : public QWidget {
     Q_OBJECT
   public:
@@ -27,7 +27,8 @@ class DialWidget : public QWidget {
     bool event(QEvent* event) override;  // tooltips of the radii and their labels
 
   private:
-    double scale() const;  // pixels per twip at the widget's size
+    double scale() const;    // pixels per twip at the widget's size
+    QPointF origin() const;  // where the surface's top left corner stands
 
     ChartSurface surface_;
     DialRenderer renderer_;

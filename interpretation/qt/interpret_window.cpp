@@ -32,6 +32,7 @@ constexpr int kTextTop = 360;
 constexpr int kPrintButtonWidth = 1095;
 constexpr int kExportButtonWidth = 1800;
 constexpr qreal kTitlePoints = 13.5;
+constexpr int kTitleGap = 120;  // between the buttons and a title moved beside them
 
 QPointer<InterpretWindow>& liveWindow() {
     static QPointer<InterpretWindow> window;
@@ -76,8 +77,8 @@ void InterpretWindow::setOwner(QWidget* owner) {
 InterpretWindow::InterpretWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
       titleStrip_(new QLabel(this)),
-      printButton_(new QPushButton(QStringLiteral("Imprimer"), this)),
-      exportButton_(new QPushButton(QStringLiteral("Exporter en PDF..."), this)),
+      printButton_(new QPushButton(QStringLiteral("&Imprimer"), this)),
+      exportButton_(new QPushButton(QStringLiteral("&Exporter en PDF..."), this)),
       textArea_(new QTextEdit(this)) {
     setObjectName(QStringLiteral("interpret"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -118,7 +119,25 @@ InterpretWindow::InterpretWindow(QWidget* parent)
 }
 
 void InterpretWindow::setTitle(const QString& title) {
-    titleStrip_->setText(title);
+    title_ = title;
+    // Never narrower than the buttons and the whole title beside them.
+    const int buttons = exportButton_->geometry().right() + 1;
+    setMinimumWidth(buttons + 2 * twipsToPixels(kTitleGap) +
+                    titleStrip_->fontMetrics().horizontalAdvance(title_));
+    placeTitle();
+}
+
+// The title centred on the strip as designed while it clears the buttons; else centred in the room
+// right of them, and cut with « … » when even that is too short.
+void InterpretWindow::placeTitle() {
+    const int buttons = exportButton_->geometry().right() + 1 + twipsToPixels(kTitleGap);
+    const int strip = titleStrip_->width();
+    const QFontMetrics metrics = titleStrip_->fontMetrics();
+    const int wanted = metrics.horizontalAdvance(title_);
+    const bool clearsButtons = (strip - wanted) / 2 >= buttons;
+    titleStrip_->setContentsMargins(clearsButtons ? 0 : buttons, 0, 0, 0);
+    const int room = strip - (clearsButtons ? 0 : buttons);
+    titleStrip_->setText(metrics.elidedText(title_, Qt::ElideRight, std::max(0, room)));
 }
 
 void InterpretWindow::setText(const QString& text) {
@@ -126,7 +145,7 @@ void InterpretWindow::setText(const QString& text) {
 }
 
 QString InterpretWindow::title() const {
-    return titleStrip_->text();
+    return title_;
 }
 
 QString InterpretWindow::plainText() const {
@@ -156,6 +175,7 @@ void InterpretWindow::resizeEvent(QResizeEvent* event) {
     titleStrip_->setGeometry(0, 0, twipsToPixels(layout_.stripWidth), twipsToPixels(kInterpretStripHeight));
     textArea_->setGeometry(0, twipsToPixels(kTextTop), twipsToPixels(layout_.textWidth),
                            twipsToPixels(layout_.textHeight));
+    placeTitle();
 }
 
 bool InterpretWindow::choosePrinter(QPrinter& printer) {
@@ -197,7 +217,7 @@ void InterpretWindow::printText() {
     if (!choosePrinter(printer)) {
         return;
     }
-    printTitledText(title(), *textArea_->document(), printer);  // printing reports nothing
+    printTitledText(title(), *textArea_->document(), printer, subject_);  // printing reports nothing
 }
 
 void InterpretWindow::exportPdf() {
@@ -221,7 +241,7 @@ QString InterpretWindow::writePdf(const QString& fileName) const {
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setTitle(title());
         writer.setCreator(QStringLiteral("Selenarc"));
-        return printTitledText(title(), *textArea_->document(), writer)
+        return printTitledText(title(), *textArea_->document(), writer, subject_)
                    ? QString()
                    : QStringLiteral("la mise en page du document a échoué.");
     });

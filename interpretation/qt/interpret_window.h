@@ -44,6 +44,8 @@ class InterpretWindow : public QWidget {
 
     void setTitle(const QString& title);
     void setText(const QString& text);  // plain text, lines separated by "\r\n"
+    // The line under the title on paper: whose interpretation, made when.
+    void setSubject(const QString& subject) { subject_ = subject; }
     QString title() const;
     QString plainText() const;
     InterpretLayout partsLayout() const;
@@ -72,12 +74,15 @@ class InterpretWindow : public QWidget {
     bool choosePrinter(QPrinter& printer);
     QString choosePdfFile();
     void report(const QString& text);
+    void placeTitle();
 
     QLabel* titleStrip_;
     QPushButton* printButton_;
     QPushButton* exportButton_;
     QTextEdit* textArea_;
     InterpretLayout layout_;
+    QString title_;
+    QString subject_;
     PrinterChooser printerChooser_;
     PdfFileChooser pdfFileChooser_;
     MessageSink messageSink_;

@@ -22,13 +22,14 @@ constexpr qreal kMarginMillimetres = 20.0;
 constexpr qreal kTitlePoints = 13.5;
 
 // The title paragraph followed by a copy of the text with its formatting, laid out for the device.
-void fillPrintout(QTextDocument& printout, const QString& title, const QTextDocument& text) {
+void fillPrintout(QTextDocument& printout, const QString& title, const QString& subject,
+                  const QTextDocument& text) {
     printout.setDefaultFont(text.defaultFont());
     QTextCursor cursor(&printout);
 
     QTextBlockFormat titleBlock;
     titleBlock.setAlignment(Qt::AlignHCenter);
-    titleBlock.setBottomMargin(kTitlePoints);
+    titleBlock.setBottomMargin(subject.isEmpty() ? kTitlePoints : kTitlePoints / 3);
     QTextCharFormat titleChars;
     QFont titleFont(text.defaultFont());
     titleFont.setStyleHint(QFont::SansSerif);
@@ -38,6 +39,18 @@ void fillPrintout(QTextDocument& printout, const QString& title, const QTextDocu
     titleChars.setFont(titleFont);
     cursor.setBlockFormat(titleBlock);
     cursor.insertText(title, titleChars);
+    if (!subject.isEmpty()) {
+        QTextBlockFormat subjectBlock;
+        subjectBlock.setAlignment(Qt::AlignHCenter);
+        subjectBlock.setBottomMargin(kTitlePoints);
+        QTextCharFormat subjectChars;
+        QFont subjectFont(titleFont);
+        subjectFont.setBold(false);
+        subjectFont.setPointSizeF(kTitlePoints * 0.75);
+        subjectChars.setFont(subjectFont);
+        cursor.insertBlock(subjectBlock, subjectChars);
+        cursor.insertText(subject, subjectChars);
+    }
 
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
     cursor.insertFragment(QTextDocumentFragment(&text));
@@ -52,7 +65,8 @@ bool beginPages(QPagedPaintDevice& device, QPainter& painter, double marginMilli
     return painter.begin(&device);
 }
 
-bool printTitledText(const QString& title, const QTextDocument& text, QPagedPaintDevice& device) {
+bool printTitledText(const QString& title, const QTextDocument& text, QPagedPaintDevice& device,
+                     const QString& subject) {
     QPainter painter;
     if (!beginPages(device, painter, kMarginMillimetres)) {
         return false;
@@ -60,7 +74,7 @@ bool printTitledText(const QString& title, const QTextDocument& text, QPagedPain
 
     QTextDocument printout;
     printout.documentLayout()->setPaintDevice(&device);  // fonts measured at the device's resolution
-    fillPrintout(printout, title, text);
+    fillPrintout(printout, title, subject, text);
 
     // The painter's origin is the top left corner of the area inside the margins.
     const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiX());

@@ -23,6 +23,57 @@ class ReportContentTest : public QObject {
                  "Né(e) le 01/01/1950 à 12h00\nFuseau horaire : (GMT      ) Greenwich, "
                  "Dublin, Lisbonne, Londres, Casablanca, Monrovia\n");
         QCOMPARE(birthLines({"", "", "", "", 26, {}}).size(), 1u);
+        QCOMPARE(zoneLine({"", "", "", "", -1, {}}), "");
+    }
+
+    // The cycles of today: the soli-lunar one between its two new moons with the quarter of today's
+    // angle, Jupiter with its year, Saturn with the quarter of today; a cycle without today says so.
+    void currentCycles_data() {
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("all three")
+            << true
+            << "Cycle de vie, 1er cycle|du 05/11/1962 au 01/12/1992|pleine lune\n"
+               "Cycle socio-professionnel, 7e cycle|du 05/09/2021 au 16/08/2033|année 5 "
+               "sur 12\nCycle d'individuation, 3e cycle|du 01/12/2008 au "
+               "17/05/2038|opposition\n";
+        const QString none = "|aucun cycle ne contient la date du jour|\n";
+        QTest::newRow("none") << false
+                              << "Cycle de vie" + none + "Cycle socio-professionnel" + none +
+                                     "Cycle d'individuation" + none;
+    }
+    void currentCycles() {
+        QFETCH(bool, current);
+        QFETCH(QString, expected);
+        SoliLunarResult lunar;
+        lunar.cycleEntries = {"Cycle prép. : jusqu'à 12 ans", "1er cycle : jusqu'à 42 ans"};
+        lunar.cycle.table.LifeDateText[5] = "1962/11/05";
+        lunar.cycle.table.LifeDateText[9] = "1992/12/01";
+        PlanetCycleResult jupiter{testing::makeJupiterTable1950(), {}, -1, 0, 0};
+        PlanetCycleResult saturn{testing::makeSaturnTable1950(), {}, -1, 0, 0};
+        for (int i = 1; i <= 7; ++i) {
+            const std::string entry = std::to_string(i) + (i == 1 ? "er" : "e") + " cycle : jusqu'à …";
+            jupiter.comboEntries.push_back(entry);
+            if (i <= 3) {
+                saturn.comboEntries.push_back(entry);
+            }
+        }
+        RunState state;
+        state.TodayPhaseAngle = 4.0f;
+        state.JupiterCycleYear = 5;
+        if (current) {
+            lunar.currentCycle = lunar.currentCycleEntry = 1;
+            jupiter.currentCycle = 7;
+            saturn.currentCycle = 3;
+        }
+        const CivilDate today = *parseDayMonthYear(current ? "06/12/2026" : "01/01/2050");
+        QString got;
+        for (const CurrentCycleRow& row : currentCycleRows(lunar, jupiter, saturn, state, today)) {
+            got += QString::fromStdString(row.cycle + '|' + row.span + '|' + row.today + '\n');
+        }
+        QCOMPARE(got, expected);
+        QCOMPARE(interpretationSubject({"Jean ", " Dupont", "", "", 0, {}}, today),
+                 "Jean Dupont, interprétation du " + formatDayMonthYear(today));
     }
 
     // Each cycle from its two new moons, an age not above 0 (before birth) left out, the mark on the

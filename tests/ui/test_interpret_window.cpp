@@ -57,6 +57,36 @@ class InterpretWindowTest : public QObject {
         QVERIFY(fresh && !fresh->isVisible() && fresh->title().isEmpty());
     }
 
+    // At the narrowest the whole title stays in view beside the buttons; a short one stays centred on
+    // the strip at the design width.
+    void titleStaysReadable_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("narrowest") << 1 << false;
+        QTest::newRow("design") << 625 << true;
+    }
+    void titleStaysReadable() {
+        QFETCH(int, width);
+        QFETCH(bool, centred);
+        for (const char* title : {"Cycle de vie", "Cycle socio-professionnel", "Cycle d'individuation"}) {
+            SetInterpretationTitle(title);
+            showInterpretation();
+            InterpretWindow* window = InterpretWindow::current();
+            window->resize(width, 400);
+            QTRY_COMPARE(window->width(), std::max(width, window->minimumWidth()));
+            auto* strip = window->findChild<QLabel*>("Label1");
+            const int buttons = window->findChild<QPushButton*>("exportPdf")->geometry().right();
+            QCOMPARE(strip->text(), QString(title));
+            const int textLeft =
+                strip->contentsMargins().left() +
+                (strip->contentsRect().width() - strip->fontMetrics().horizontalAdvance(title)) / 2;
+            QVERIFY2(textLeft > buttons, title);
+            if (QString(title) == "Cycle de vie") {  // the short title, centred when there is room
+                QCOMPARE(strip->contentsMargins().left() == 0, centred);
+            }
+        }
+    }
+
     // "Imprimer" onto a PDF printer prints the whole text although its first line was selected;
     // "Exporter en PDF..." adds ".pdf" when missing. A cancelled choice does nothing; an unusable printer
     // ends silently; a failure to export is reported and leaves nothing half-written.
@@ -84,6 +114,7 @@ class InterpretWindowTest : public QObject {
         SetInterpretationTitle("Cycle de vie");
         SetInterpretationText(kLongText.toStdString());
         InterpretWindow& window = InterpretWindow::instance();
+        window.setSubject("Jean Dupont, interprétation du 06/12/2026");
         std::vector<Message> messages;
         window.setMessageSink([&messages](const Message& message) { messages.push_back(message); });
         window.setPrinterChooser([&](QPrinter& printer) {  // a ".pdf" file name: a PDF printer
@@ -108,7 +139,8 @@ class InterpretWindowTest : public QObject {
             pdftotext.waitForFinished(60000);
             const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput())
                                      .normalized(QString::NormalizationForm_KC);
-            QCOMPARE(text.simplified(), "Cycle de vie " + kLongText.simplified());
+            QCOMPARE(text.simplified(),
+                     "Cycle de vie Jean Dupont, interprétation du 06/12/2026 " + kLongText.simplified());
             QVERIFY(text.count('\f') > 1);
         }
     }

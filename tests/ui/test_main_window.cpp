@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "app/help_text.h"
+#include "app/qt/entry_strip.h"
 #include "app/qt/help_window.h"
 #include "app/qt/main_window.h"
 #include "charts/qt/dial_widget.h"
@@ -25,6 +26,12 @@ class MainWindowTest : public QObject {
     void typePerson(const QStringList& entries) {
         for (int i = 0; i < entries.size(); ++i) {
             type(std::array{"t_prenom", "t_nom", "Text1", "Text2"}[i], entries[i]);
+        }
+    }
+    // "field=text|field=text": typed into the named fields.
+    void typeFields(const QString& entries) {
+        for (const QString& entry : entries.split('|', Qt::SkipEmptyParts)) {
+            type(qPrintable(entry.section('=', 0, 0)), entry.section('=', 1));
         }
     }
     // Jean Dupont, the default date and time, computed.
@@ -63,6 +70,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(zones->itemText(12),
                  "(GMT      ) Greenwich, Dublin, Lisbonne, Londres, Casablanca, Monrovia, ");
         QCOMPARE(zones->itemText(25), "(GMT +13) Nuku'alofa");
+        // Narrower than its rows: the row chosen as a tooltip, the list opening as wide as its rows.
+        QCOMPARE(zones->toolTip(), zones->itemText(13));
+        QVERIFY(zones->view()->minimumWidth() > zones->view()->sizeHintForColumn(0));
+        QVERIFY(!window_->windowIcon().isNull());
         QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), 0);
         for (const char* name : {"Command2", "Command4", "Command5", "Command7"}) {
             QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
@@ -189,7 +200,7 @@ class MainWindowTest : public QObject {
         for (const char* name : {"Command2", "Command8", "Command4", "Command5", "Command7"}) {
             QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
         }
-        QVERIFY(!child<QAction>("m_rapport")->isEnabled());
+        QVERIFY(!child<QAction>("m_rapport")->isEnabled() && !child<QAction>("m_imprimer")->isEnabled());
         QVERIFY(!window_->session().plotEvents(window_->person().events, makeDateTime(2026, 12, 6)));
         typePerson({"Jean", "Dupont", "01/01/1950", "12h00"});
         QVERIFY(window_->calculer());
@@ -246,11 +257,183 @@ class MainWindowTest : public QObject {
         QVERIFY(!child<DialWidget>("Picture1")->surface().findLabel("Texte(2)")->visible);
     }
 
+    // Enter in a field or the list of the strip runs "Calculer"; in an event row it runs "Ok"; on a
+    // button it does nothing.
+    void enterKey_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("computed");
+        for (const char* field : {"t_prenom", "t_nom", "Text1", "Text2", "Combo1"}) {
+            QTest::newRow(field) << field << true;
+        }
+        QTest::newRow("button Effacer") << "Command3" << false;
+    }
+    void enterKey() {
+        QFETCH(QString, focus);
+        QFETCH(bool, computed);
+        typePerson({"Jean", "Dupont"});
+        auto* target = child<QWidget>(qPrintable(focus));
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus());
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(child<QPushButton>("Command4")->isEnabled(), computed);
+        QVERIFY(messages_.empty());
+        if (computed) {
+            QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+            type("s_date_0", "15/05/1975");
+            type("s_pers_0", "Mariage");
+            QTest::keyClick(child<QLineEdit>("s_pers_0"), Qt::Key_Enter);
+            QCOMPARE(child<DialWidget>("Picture1")->surface().findLabel("Texte(2)")->caption, "Mariage");
+        }
+    }
+
+    // Closing (by the frame or "Quitter") after typing: « Enregistrer les modifications de ... ? » only
+    // when the fields differ from the last save or open; "Oui" saves then closes, a failed save or
+    // "Annuler" keeps the window.
+    void unsavedChanges_data() {
+        QTest::addColumn<QString>("saved");    // typed, then saved
+        QTest::addColumn<QString>("changes");  // typed after
+        QTest::addColumn<int>("answer");       // Answer; -1: no question expected
+        QTest::addColumn<bool>("saveWorks");
+        QTest::addColumn<bool>("closed");
+        const QString jean = "t_prenom=Jean|t_nom=Dupont";
+        QTest::newRow("fresh window") << ""
+                                      << "" << -1 << true << true;
+        QTest::newRow("only a date, no name") << ""
+                                              << "Text1=02/02/1960" << -1 << true << true;
+        QTest::newRow("typed, Non") << "" << jean << int(Answer::No) << true << true;
+        QTest::newRow("typed, Oui") << "" << jean << int(Answer::Yes) << true << true;
+        QTest::newRow("typed, Oui, save fails") << "" << jean << int(Answer::Yes) << false << false;
+        QTest::newRow("typed, Annuler") << "" << jean << int(Answer::Cancel) << true << false;
+        QTest::newRow("saved, untouched") << jean << "" << -1 << true << true;
+        QTest::newRow("saved, then typed back") << jean << "t_nom=Durand|t_nom=Dupont" << -1 << true << true;
+        QTest::newRow("saved, event row") << jean << "s_pers_3=Mère" << int(Answer::No) << true << true;
+        QTest::newRow("saved, zone") << jean << "Combo1=2" << int(Answer::Cancel) << true << false;
+    }
+    void unsavedChanges() {
+        QFETCH(QString, saved);
+        QFETCH(QString, changes);
+        QFETCH(int, answer);
+        QFETCH(bool, saveWorks);
+        QFETCH(bool, closed);
+        QStringList asked;
+        int saves = 0;
+        window_->setAskChoice([&](const Message& question) {
+            asked << fromUtf8(question.text);
+            return Answer(answer);
+        });
+        window_->setSavePerson([&] {
+            ++saves;
+            if (saveWorks) {
+                window_->markPersonSaved();
+            }
+            return saveWorks;
+        });
+        typeFields(saved);
+        if (!saved.isEmpty()) {
+            QVERIFY(window_->savePerson());
+        }
+        for (const QString& change : changes.split('|', Qt::SkipEmptyParts)) {
+            if (change.startsWith("Combo1=")) {
+                child<QComboBox>("Combo1")->setCurrentIndex(change.section('=', 1).toInt());
+            } else {
+                typeFields(change);
+            }
+        }
+        const int savesBefore = saves;
+        const bool byMenu = QTest::currentDataTag() == QByteArray("typed, Oui");
+        byMenu ? child<QAction>("m_quitter")->trigger() : void(window_->close());
+        QCOMPARE(asked, answer < 0 ? QStringList()
+                                   : QStringList{"Enregistrer les modifications de Jean Dupont\u00A0?"});
+        QCOMPARE(saves - savesBefore, answer == int(Answer::Yes) ? 1 : 0);
+        QCOMPARE(window_->isVisible(), !closed);
+    }
+
+    // A screen of 700 × 500 (1400 × 1000 at 200 %) and the design size: every control inside the
+    // window and wide enough for its text; at the design size, the design's places.
+    void fitsTheScreen_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("stripRows");
+        QTest::newRow("700 x 500") << QSize(700, 500) << 2;
+        QTest::newRow("design") << QSize(997, 0) << 1;  // and the menu bar's height
+        QTest::newRow("maximised, large") << QSize(1600, 1100) << 1;
+    }
+    void fitsTheScreen() {
+        QFETCH(QSize, size);
+        QFETCH(int, stripRows);
+        if (size.height() == 0) {
+            size.setHeight(624 + window_->menuBar()->height());
+        }
+        calculer();
+        QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+        QVERIFY(window_->minimumSizeHint().width() <= 700 && window_->minimumSizeHint().height() <= 470);
+        window_->resize(size);
+        QTRY_COMPARE(window_->size(), size);
+        QCOMPARE(child<EntryStrip>("entryStrip")->rowCount(), stripRows);
+        auto* rows = child<QScrollArea>("eventRows");
+        for (QWidget* widget : window_->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                                 qobject_cast<QComboBox*>(widget) || qobject_cast<QLabel*>(widget);
+            if (!control || !widget->isVisible() || rows->widget()->isAncestorOf(widget)) {
+                continue;  // the event rows scroll inside their area
+            }
+            const QRect place(widget->mapTo(window_.get(), QPoint(0, 0)), widget->size());
+            QVERIFY2(window_->rect().contains(place), qPrintable(widget->objectName()));
+            const auto* label = qobject_cast<QLabel*>(widget);
+            if (label && !label->wordWrap()) {
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+            }
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                QVERIFY2(
+                    button->width() >= button->fontMetrics().horizontalAdvance(button->text().remove('&')),
+                    qPrintable(button->text()));
+            }
+        }
+        if (stripRows == 1 && size.width() < 1000) {
+            QCOMPARE(child<QPushButton>("Command1")->geometry(), QRect(864, 5, 65, 21));
+            const QSize dial = child<DialWidget>("Picture1")->size();
+            QVERIFY2(qAbs(dial.width() - 697) <= 6 && qAbs(dial.height() - 537) <= 6,
+                     qPrintable(QString("%1 x %2").arg(dial.width()).arg(dial.height())));
+        }
+    }
+
+    // One mnemonic per menu entry and per button, none twice in a menu or among the buttons that a
+    // tab page shows with the menu bar.
+    void mnemonics() {
+        const auto mnemonicOf = [](const QString& text) { return QKeySequence::mnemonic(text).toString(); };
+        for (QMenu* menu : window_->menuBar()->findChildren<QMenu*>()) {
+            QStringList keys;
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator()) {
+                    keys << mnemonicOf(action->text());
+                }
+            }
+            QVERIFY2(!keys.contains("") && keys.removeDuplicates() == 0, qPrintable(keys.join(' ')));
+        }
+        for (int tab = 0; tab < 3; ++tab) {
+            QStringList keys;
+            for (QAction* menu : window_->menuBar()->actions()) {
+                keys << mnemonicOf(menu->text());
+            }
+            for (QPushButton* button : window_->findChildren<QPushButton*>()) {
+                const QWidget* page = child<QTabWidget>("SSTab1")->widget(tab);
+                const bool onPage = page->isAncestorOf(button);
+                const bool onStrip = child<QWidget>("entryStrip")->isAncestorOf(button);
+                if (onPage || onStrip) {
+                    keys << mnemonicOf(button->text());
+                }
+            }
+            QVERIFY2(!keys.contains("") && keys.removeDuplicates() == 0, qPrintable(keys.join(' ')));
+        }
+    }
+
     void helpWindowIsOneInstanceWithTheExactText() {
         HelpWindow* first = HelpWindow::showHelp();
         QCOMPARE(HelpWindow::showHelp(), first);
         QCOMPARE(first->helpText(), QString::fromUtf8(kHelpText).replace("\r\n", "\n"));
         QCOMPARE(first->windowTitle(), "Aide");
+        QVERIFY(first->findChild<QPlainTextEdit*>()->isReadOnly() && !first->windowIcon().isNull());
+        child<QAction>("m_apropos")->trigger();
+        QVERIFY(messages_.back().icon == MessageIcon::Program);
         QTest::mouseClick(first->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QTRY_VERIFY(HelpWindow::existing() == nullptr);
     }

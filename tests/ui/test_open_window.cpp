@@ -13,6 +13,7 @@ class OpenWindowTest : public QObject {
     DataFolder folder_;
     std::vector<Message> messages_;
     int questions_ = 0;
+    int changeQuestions_ = 0;  // « Enregistrer les modifications de ... ? », answered "Non"
     std::unique_ptr<MainWindow> window_;
 
     QLineEdit* edit(const char* name) { return window_->findChild<QLineEdit*>(name); }
@@ -36,6 +37,8 @@ class OpenWindowTest : public QObject {
                                                [] { return makeDateTime(2026, 12, 6, 10, 30); });
         connectPersonFileMenus(*window_, folder_, sink,
                                [this](const Message&) { return ++questions_, true; });
+        changeQuestions_ = 0;
+        window_->setAskChoice([this](const Message&) { return ++changeQuestions_, Answer::No; });
     }
 
     // Saved, date and zone changed, then the window ended in each way (the row name): the chosen line,
@@ -103,6 +106,7 @@ class OpenWindowTest : public QObject {
             QCOMPARE(messages_.back().text, "Enregistrement effectué");
         }
         QCOMPARE(questions_, 0);
+        QCOMPARE(changeQuestions_, 1);  // "Ouvrir" after the changes, not after the save
     }
 
     // One window, captioned and sized from its twips, listed only when created.
