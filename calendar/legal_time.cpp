@@ -72,6 +72,8 @@ std::string_view offsetKindName(OffsetKind kind) {
             return "heure d'été";
         case OffsetKind::LocalMean:
             return "temps moyen local";
+        case OffsetKind::Row:
+            return "fuseau";
         case OffsetKind::Standard:
             break;
     }

@@ -399,6 +399,8 @@ void MainWindow::focusField(EntryField field) {
         case EntryField::BirthTime:
             birthTimeEdit_->setFocus();
             break;
+        case EntryField::BirthPlace:
+            break;
     }
 }
 

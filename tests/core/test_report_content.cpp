@@ -18,11 +18,11 @@ class ReportContentTest : public QObject {
   private slots:
     // The zone as listed but without the stray ", " that ends row 12; no zone line past the list.
     void birth() {
-        PersonRecord person{"", "", " 01/01/1950 ", "12h00", 12, {}};
+        PersonRecord person{"", "", " 01/01/1950 ", "12h00", 12, {}, {}, HourChoice::None};
         QCOMPARE(joined(birthLines(person)),
                  "Né(e) le 01/01/1950 à 12h00\nFuseau horaire : (GMT      ) Greenwich, "
                  "Dublin, Lisbonne, Londres, Casablanca, Monrovia\n");
-        QCOMPARE(birthLines({"", "", "", "", 26, {}}).size(), 1u);
+        QCOMPARE(birthLines({"", "", "", "", 26, {}, {}, HourChoice::None}).size(), 1u);
     }
 
     // Each cycle from its two new moons, an age not above 0 (before birth) left out, the mark on the
