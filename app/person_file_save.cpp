@@ -79,7 +79,7 @@ std::string nameRefusal(const char* field, const std::string& name) {
 bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const MessageSink& sink,
                     PersonFileSaving& saving) {
     const auto fail = [&sink](std::string text) {
-        sink(errorMessage(std::move(text)));
+        tell(sink, errorMessage(std::move(text)));
         return false;
     };
     if (!folder.usable) {
@@ -127,7 +127,7 @@ bool savePersonFile(const PersonRecord& person, const DataFolder& folder, const 
     }
     saving.ownFile = target;
     saving.ownBytes = bytes;
-    sink({"Enregistrement effectué", "Enregistrement", MessageIcon::Information});
+    tell(sink, {"Enregistrement effectué", "Enregistrement", MessageIcon::Information});
     return true;
 }
 

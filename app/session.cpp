@@ -56,7 +56,7 @@ const ParagraphSet* Session::paragraphs() {
         std::string error;
         auto loaded = loadAllParagraphs(programFolder_ / "interpretation", error);
         if (!loaded) {
-            sink_(errorMessage(error));
+            tell(sink_, errorMessage(error));
             return nullptr;
         }
         paragraphs_ = std::make_unique<ParagraphSet>(std::move(*loaded));
@@ -101,7 +101,7 @@ std::optional<BirthMoment> Session::readBirth(const PersonRecord& person, EntryF
 std::optional<RunFailure> Session::calculer(const PersonRecord& person, const CivilDateTime& now) {
     const auto stop = [this](std::optional<EntryField> field, std::string text) {
         RunFailure failure{field, errorMessage(std::move(text))};
-        sink_(failure.message);
+        tell(sink_, failure.message);
         return failure;
     };
     if (auto failure = checkEntries(person)) {

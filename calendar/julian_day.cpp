@@ -122,7 +122,7 @@ class NormalisedText {
 };
 
 double fail(const MessageSink& sink, std::string_view what, std::string_view text) {
-    if (sink) {
+    if (sink) {  // the text is only built for a listener: this path runs on every bad date
         std::string message;
         message.reserve(what.size() + text.size() + 20);
         message.append(what).append(text).append("\r\nJourJulien vaut 0");
@@ -215,10 +215,8 @@ double JourJulien(std::string_view text, const MessageSink& sink) {
 namespace {
 
 std::string outOfRange(const MessageSink& sink, const char* bound) {
-    if (sink) {
-        sink(Message{std::string("la date correspondante est hors limite, la date renvoyée est ") + bound,
-                     kProgramTitle, MessageIcon::None});
-    }
+    tell(sink, Message{std::string("la date correspondante est hors limite, la date renvoyée est ") + bound,
+                       kProgramTitle, MessageIcon::None});
     return bound;
 }
 

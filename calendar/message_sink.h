@@ -17,6 +17,13 @@ struct Message {
 
 using MessageSink = std::function<void(const Message&)>;
 
+// Hands a message to the sink; an empty sink means nobody listens, so the message is dropped.
+inline void tell(const MessageSink& sink, const Message& message) {
+    if (sink) {
+        sink(message);
+    }
+}
+
 // Title of the calendar routines' own message boxes.
 inline constexpr const char* kProgramTitle = "Selenarc";
 

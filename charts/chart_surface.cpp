@@ -66,8 +66,8 @@ static ChartLabel designLabel(std::string name, std::string caption, double widt
     return label;
 }
 
-ChartLabel titleLabel(std::string name, std::string caption) {
-    ChartLabel label = designLabel(std::move(name), std::move(caption), 3015, 495);
+ChartLabel titleLabel(std::string_view name, std::string_view caption) {
+    ChartLabel label = designLabel(std::string(name), std::string(caption), 3015, 495);
     label.left = 120;
     label.top = 120;
     label.background = kTitleYellow;
@@ -77,30 +77,30 @@ ChartLabel titleLabel(std::string name, std::string caption) {
     return label;
 }
 
-ChartLabel quarterNameLabel(std::string name, std::string caption) {
-    return designLabel(std::move(name), std::move(caption), 1215, 255);
+ChartLabel quarterNameLabel(std::string_view name, std::string_view caption) {
+    return designLabel(std::string(name), std::string(caption), 1215, 255);
 }
 
-ChartLabel dateLabel(std::string name) {
-    return designLabel(std::move(name), "", 855, 255);
+ChartLabel dateLabel(std::string_view name) {
+    return designLabel(std::string(name), "", 855, 255);
 }
 
-ChartLabel ageLabel(std::string name) {
-    ChartLabel label = designLabel(std::move(name), "", 855, 255);
+ChartLabel ageLabel(std::string_view name) {
+    ChartLabel label = designLabel(std::string(name), "", 855, 255);
     label.fontPoints = 9.75;
     label.textColour = kAgeBlue;
     return label;
 }
 
-ChartLabel legendLabel(std::string name, std::string caption, double width) {
-    ChartLabel label = designLabel(std::move(name), std::move(caption), width, 255);
+ChartLabel legendLabel(std::string_view name, std::string_view caption, double width) {
+    ChartLabel label = designLabel(std::string(name), std::string(caption), width, 255);
     label.fontPoints = 9.75;
     label.textColour = kPurple;
     return label;
 }
 
-ChartLabel freeLabel(std::string name, double width) {
-    ChartLabel label = designLabel(std::move(name), "", width, 255);
+ChartLabel freeLabel(std::string_view name, double width) {
+    ChartLabel label = designLabel(std::string(name), "", width, 255);
     label.align = TextAlign::Left;
     label.background = kWhite;
     label.narrowsToFit = false;  // names are cut, never drawn below the dial's font

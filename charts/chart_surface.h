@@ -104,12 +104,12 @@ struct ChartSurface {
 };
 
 // Labels of the design shared by the three dials (sizes in twips, hidden until drawn).
-ChartLabel titleLabel(std::string name, std::string caption);                 // Arial 18 pt, shown
-ChartLabel quarterNameLabel(std::string name, std::string caption);           // 1215 × 255
-ChartLabel dateLabel(std::string name);                                       // 855 × 255
-ChartLabel ageLabel(std::string name);                                        // 855 × 255, dark blue
-ChartLabel legendLabel(std::string name, std::string caption, double width);  // purple
-ChartLabel freeLabel(std::string name, double width);                         // white, left-justified
+ChartLabel titleLabel(std::string_view name, std::string_view caption);        // Arial 18 pt, shown
+ChartLabel quarterNameLabel(std::string_view name, std::string_view caption);  // 1215 × 255
+ChartLabel dateLabel(std::string_view name);                                   // 855 × 255
+ChartLabel ageLabel(std::string_view name);                                    // 855 × 255, dark blue
+ChartLabel legendLabel(std::string_view name, std::string_view caption, double width);  // purple
+ChartLabel freeLabel(std::string_view name, double width);  // white, left-justified
 
 // "name(index)", the naming of the label arrays ("Texte(3)", "ladate(5)").
 std::string indexedName(std::string_view name, int index);

@@ -2,13 +2,14 @@
 
 #include <cmath>
 
+#include "sky/circle.h"
 #include "sky/sign_names.h"
 
 namespace selenarc {
 
 DialPoint DialGeometry::point(double angle, double radiusFraction) const {
     const double r = radius(radiusFraction);
-    const double screenAngle = angle + 1.5 * std::numbers::pi;
+    const double screenAngle = angle + 1.5 * kPi;
     return {X + r * std::cos(screenAngle), Y - r * std::sin(screenAngle)};
 }
 
@@ -68,7 +69,7 @@ void drawTick(ChartSurface& surface, double angle) {
     surface.lines.push_back({from.x, from.y, to.x, to.y, kDarkBlue, LineStyle::Solid, {}});
 }
 
-void placeQuarterNames(ChartSurface& surface, const std::array<std::string, 4>& names) {
+void placeQuarterNames(ChartSurface& surface, const std::array<std::string_view, 4>& names) {
     const DialGeometry g = dialGeometry(surface);
     const double far = g.radius(kQuarterNameRadius);
     ChartLabel& bottom = surface.label(names[0]);
@@ -83,7 +84,7 @@ void placeQuarterNames(ChartSurface& surface, const std::array<std::string, 4>& 
     ChartLabel& left = surface.label(names[3]);
     left.left = g.X - far - 300 - left.width;
     left.top = g.Y - std::floor(left.height / 2);
-    for (const std::string& name : names) {
+    for (std::string_view name : names) {
         surface.label(name).visible = true;
     }
 }
@@ -91,8 +92,8 @@ void placeQuarterNames(ChartSurface& surface, const std::array<std::string, 4>& 
 // One column of the legend below the centre: the date, the age under it, the caption ("Du :",
 // "Au :") above; left of the vertical axis for the cycle's start, right of it for its end.
 static const ChartLabel& placeLegendColumn(ChartSurface& surface, const DialGeometry& g,
-                                           const std::string& dateName, const std::string& ageName,
-                                           const std::string& captionName, bool leftOfAxis) {
+                                           std::string_view dateName, std::string_view ageName,
+                                           std::string_view captionName, bool leftOfAxis) {
     ChartLabel& date = surface.label(dateName);
     date.left = leftOfAxis ? g.X - date.width - 40 : g.X + 40;
     date.top = g.Y + g.radius(kDateRadius);

@@ -56,23 +56,23 @@ void drawTick(ChartSurface& surface, double angle);
 
 // Layout shared by the three dials: the names of the four quarter points outside the rim.
 // Each is moved and shown.
-void placeQuarterNames(ChartSurface& surface, const std::array<std::string, 4>& names);
+void placeQuarterNames(ChartSurface& surface, const std::array<std::string_view, 4>& names);
 
 // The legend just below the centre: "Cycle entier" over "Du :" start date and age left of
 // the vertical axis, "Au :" end date and age right of it. Dates and legend words are shown;
 // the age labels are moved only (their visibility is the caller's).
 struct CycleLegendNames {
-    std::string startDate, startAge, from, whole;
-    std::string endDate, endAge, to;
+    std::string_view startDate, startAge, from, whole;
+    std::string_view endDate, endAge, to;
 };
 void placeCycleLegend(ChartSurface& surface, const CycleLegendNames& names);
 
 // The sign pictures of the four quarter points, just inside the inner ring. A blank or
 // unreadable sign hides its picture.
 struct QuarterPictureLayout {
-    std::array<std::string, 4> names;  // new moon / conjunction first, counter-clockwise
-    double oppositionLeftShift = -30;  // left = X − w + shift
-    double secondSquareTopShift = 40;  // top = Y + shift
+    std::array<std::string_view, 4> names;  // new moon / conjunction first, counter-clockwise
+    double oppositionLeftShift = -30;       // left = X − w + shift
+    double secondSquareTopShift = 40;       // top = Y + shift
 };
 void placeQuarterPictures(ChartSurface& surface, const QuarterPictureLayout& layout,
                           const std::array<std::string, 4>& signTexts);

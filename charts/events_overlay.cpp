@@ -34,8 +34,8 @@ bool plotEvents(const EventRows& rows, EventPlot& events, ChartSurface& surface,
             reason = "format incorrect : __/__/____";
         }
         if (!reason.empty()) {
-            sink(Message{"Date ligne " + std::to_string(i + 1) + " : " + reason, kProgramTitle,
-                         MessageIcon::None});
+            tell(sink, Message{"Date ligne " + std::to_string(i + 1) + " : " + reason, kProgramTitle,
+                               MessageIcon::None});
             anyBadRow = true;
             continue;
         }

@@ -9,30 +9,6 @@
 
 namespace selenarc {
 
-const PlanetDialConfig kJupiterDial{
-    "Label11",
-    "Cycle de Jupiter",
-    {"j_nl", "j_pq", "j_pl", "j_dq"},
-    {"ladate(5)", "lage(5)", "j_de", "j_ce", "ladate(6)", "lage(6)", "j_a"},
-    "textej2",
-    "textej",
-    {{"pjs1", "pjs2", "pjs3", "pjs4"}, -30, 40},
-    12,
-    kJupiterCycles,
-};
-
-const PlanetDialConfig kSaturnDial{
-    "Label21",
-    "Cycle de Saturne",
-    {"s_nl", "s_pq", "s_pl", "s_dq"},
-    {"ladate(7)", "lage(7)", "s_de", "s_ce", "ladate(8)", "lage(8)", "s_a"},
-    "textes2",
-    "textes",
-    {{"pss1", "pss2", "pss3", "pss4"}, 60, 200},
-    29,
-    kSaturnCycles,
-};
-
 ChartSurface makePlanetSurface(const PlanetDialConfig& config) {
     ChartSurface surface;
     surface.labels.push_back(titleLabel(config.titleName, config.titleCaption));
@@ -41,10 +17,10 @@ ChartSurface makePlanetSurface(const PlanetDialConfig& config) {
         surface.labels.push_back(quarterNameLabel(config.quarterNames[q], captions[q]));
     }
     const CycleLegendNames& legend = config.legend;
-    for (const std::string& name : {legend.startDate, legend.endDate}) {
+    for (std::string_view name : {legend.startDate, legend.endDate}) {
         surface.labels.push_back(dateLabel(name));
     }
-    for (const std::string& name : {legend.startAge, legend.endAge}) {
+    for (std::string_view name : {legend.startAge, legend.endAge}) {
         surface.labels.push_back(ageLabel(name));
     }
     surface.labels.push_back(legendLabel(legend.from, "Du :", 855));
@@ -62,8 +38,8 @@ ChartSurface makePlanetSurface(const PlanetDialConfig& config) {
     free.top = 120;
     surface.labels.push_back(free);
 
-    for (const std::string& name : config.pictures.names) {
-        surface.pictures.push_back({name});
+    for (std::string_view name : config.pictures.names) {
+        surface.pictures.push_back({std::string(name)});
     }
     return surface;
 }
@@ -71,7 +47,7 @@ ChartSurface makePlanetSurface(const PlanetDialConfig& config) {
 // The cycle's start and end: date and age on either side of the vertical axis.
 static void showCycleEnds(ChartSurface& surface, const CycleLegendNames& legend,
                           const PlanetCycleTable& table, int cycle) {
-    const auto fill = [&](const std::string& dateName, const std::string& ageName, int boundary) {
+    const auto fill = [&](std::string_view dateName, std::string_view ageName, int boundary) {
         ChartLabel& date = surface.label(dateName);
         ChartLabel& age = surface.label(ageName);
         date.caption = table.BoundaryText[boundary];

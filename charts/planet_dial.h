@@ -14,18 +14,39 @@ namespace selenarc {
 
 // What tells the Jupiter dial from the Saturn dial; everything else is drawn alike.
 struct PlanetDialConfig {
-    std::string titleName, titleCaption;  // "Label11", "Cycle de Jupiter"
-    std::array<std::string, 4> quarterNames;
+    std::string_view titleName, titleCaption;  // "Label11", "Cycle de Jupiter"
+    std::array<std::string_view, 4> quarterNames;
     CycleLegendNames legend;
-    std::string startLabel;  // "Naissance" under the start radius, never moved
-    std::string freeLabel;   // the single label moved to "Aujourd'hui"
+    std::string_view startLabel;  // "Naissance" under the start radius, never moved
+    std::string_view freeLabel;   // the single label moved to "Aujourd'hui"
     QuarterPictureLayout pictures;
     int ticks = 12;               // one per year of the cycle, the first at the bottom
     int cycles = kJupiterCycles;  // cycles searched for today
 };
 
-extern const PlanetDialConfig kJupiterDial;
-extern const PlanetDialConfig kSaturnDial;
+inline constexpr PlanetDialConfig kJupiterDial{
+    "Label11",
+    "Cycle de Jupiter",
+    {"j_nl", "j_pq", "j_pl", "j_dq"},
+    {"ladate(5)", "lage(5)", "j_de", "j_ce", "ladate(6)", "lage(6)", "j_a"},
+    "textej2",
+    "textej",
+    {{"pjs1", "pjs2", "pjs3", "pjs4"}, -30, 40},
+    12,
+    kJupiterCycles,
+};
+
+inline constexpr PlanetDialConfig kSaturnDial{
+    "Label21",
+    "Cycle de Saturne",
+    {"s_nl", "s_pq", "s_pl", "s_dq"},
+    {"ladate(7)", "lage(7)", "s_de", "s_ce", "ladate(8)", "lage(8)", "s_a"},
+    "textes2",
+    "textes",
+    {{"pss1", "pss2", "pss3", "pss4"}, 60, 200},
+    29,
+    kSaturnCycles,
+};
 
 // The planet surface as designed, all hidden but the title.
 ChartSurface makePlanetSurface(const PlanetDialConfig& config);

@@ -5,12 +5,13 @@
 #include "charts/dial_geometry.h"
 #include "charts/radius_notes.h"
 #include "charts/rim_labels.h"
+#include "sky/circle.h"
 
 namespace selenarc {
 
-static const std::array<std::string, 4> kQuarterNames{"l_nl", "l_pq", "l_pl", "l_dq"};
-static const CycleLegendNames kLegend{"ladate(0)", "lage(0)", "l_de", "l_ce", "ladate(4)", "lage(4)", "l_a"};
-static const QuarterPictureLayout kPictures{{"pb1", "pb2", "pb3", "pb4"}, -30, 40};
+constexpr std::array<std::string_view, 4> kQuarterNames{"l_nl", "l_pq", "l_pl", "l_dq"};
+constexpr CycleLegendNames kLegend{"ladate(0)", "lage(0)", "l_de", "l_ce", "ladate(4)", "lage(4)", "l_a"};
+constexpr QuarterPictureLayout kPictures{{"pb1", "pb2", "pb3", "pb4"}, -30, 40};
 
 ChartSurface makeSoliLunarSurface() {
     ChartSurface surface;
@@ -30,8 +31,8 @@ ChartSurface makeSoliLunarSurface() {
     for (int i = 0; i < SoliLunarChartState::kFreeLabels; ++i) {
         surface.labels.push_back(freeLabel(indexedName("Texte", i), 1455));
     }
-    for (const std::string& name : kPictures.names) {
-        surface.pictures.push_back({name});
+    for (std::string_view name : kPictures.names) {
+        surface.pictures.push_back({std::string(name)});
     }
     return surface;
 }
@@ -97,10 +98,10 @@ void affiche_cycle(ChartSurface& surface, SoliLunarChartState& chart, const Soli
 
     drawRings(surface);
     // Seven years to a quarter: eight ticks per quarter, those at the quarter points twice.
-    const double step = (std::numbers::pi / 2) / 7;
+    const double step = (kPi / 2) / 7;
     for (int q = 0; q < 4; ++q) {
         for (int i = 0; i <= 7; ++i) {
-            drawTick(surface, q * std::numbers::pi / 2 + i * step);
+            drawTick(surface, q * kPi / 2 + i * step);
         }
     }
 

@@ -6,14 +6,13 @@
 #include "interpretation/assembly.h"
 #include "interpretation/french_typography.h"
 #include "interpretation/text_joining.h"
+#include "sky/circle.h"
 #include "sky/sign_names.h"
 
 namespace selenarc {
 
 namespace {
 
-// π to the precision the thresholds have always been computed with (double, then reduced to float).
-constexpr double kPi = 3.14159265358979;
 constexpr double kQuarter = kPi / 2;
 
 // Pieces of each sign's sun and moon portraits ("SOLEIL-s-1" .. "SOLEIL-s-n"), Bélier first.

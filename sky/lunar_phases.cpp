@@ -1,4 +1,5 @@
 #include "sky/lunar_phases.h"
+#include "sky/circle.h"
 
 #include <array>
 #include <cmath>
@@ -8,7 +9,6 @@ namespace selenarc {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 constexpr double kSynodicMonth = 29.530587962963;  // mean synodic month, days
 
 // One periodic term: (coefficient + perCentury T) sin(m M + mp M' + f F).
@@ -94,7 +94,7 @@ constexpr double kLunationLimit = 1e9;
 
 double ReduceToRadians(double degrees) {
     const double turnsRemoved = degrees - std::trunc(degrees / 360.0) * 360.0;
-    return turnsRemoved * (kPi / 180.0);
+    return degreesToRadians(turnsRemoved);
 }
 
 double CivilDayStart(double jd) {

@@ -9,10 +9,10 @@
 #include <QSvgGenerator>
 #include <cmath>
 
-#include "app/qt/safe_file_write.h"
 #include "charts/qt/dial_renderer.h"
 #include "charts/qt/dial_widget.h"
 #include "charts/qt/sign_pictures.h"
+#include "qt_support/safe_file_write.h"
 
 namespace selenarc {
 

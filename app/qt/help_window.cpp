@@ -6,7 +6,8 @@
 #include <QPushButton>
 
 #include "app/help_text.h"
-#include "app/qt/twips.h"
+#include "qt_support/qt_text.h"
+#include "qt_support/twips.h"
 
 namespace selenarc {
 
@@ -54,7 +55,7 @@ HelpWindow::HelpWindow() {
     text_ = new QPlainTextEdit(this);
     text_->setObjectName("Text1");
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text_->setPlainText(QString::fromUtf8(kHelpText).replace("\r\n", "\n"));
+    text_->setPlainText(toDisplayLines(QString::fromUtf8(kHelpText)));
     placeInTwips(text_, 0, 360, 8175, 3255);
 
     auto* ok = new QPushButton("Ok", this);

@@ -9,11 +9,11 @@
 #include "app/command_line.h"
 #include "app/program_folder.h"
 #include "app/qt/main_window.h"
-#include "app/qt/message_box.h"
 #include "app/qt/pdf_report.h"
 #include "app/qt/person_files_ui.h"
 #include "app/qt/qt_translations.h"
 #include "app/report_command.h"
+#include "qt_support/message_box.h"
 
 namespace {
 

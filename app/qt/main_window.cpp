@@ -16,15 +16,15 @@
 #include "app/help_text.h"
 #include "app/qt/dial_image_export.h"
 #include "app/qt/help_window.h"
-#include "app/qt/message_box.h"
 #include "app/qt/pdf_report.h"
-#include "app/qt/twips.h"
 #include "app/time_zones.h"
 #include "calendar/entry_checks.h"
 #include "charts/qt/dial_widget.h"
 #include "charts/qt/sign_pictures.h"
 #include "interpretation/assembly.h"
 #include "interpretation/qt/interpret_window.h"
+#include "qt_support/message_box.h"
+#include "qt_support/twips.h"
 
 namespace selenarc {
 
@@ -117,7 +117,7 @@ void MainWindow::buildEntryStrip(QWidget* client) {
     timeZoneList_ = new QComboBox(client);
     timeZoneList_->setObjectName("Combo1");
     for (const auto row : kTimeZoneRows) {
-        timeZoneList_->addItem(QString::fromUtf8(row.data(), qsizetype(row.size())));
+        timeZoneList_->addItem(fromUtf8(std::string(row)));
     }
     timeZoneList_->setCurrentIndex(PersonRecord::kDefaultTimeZoneRow);
     placeInTwips(timeZoneList_, 6560, 90, 6300, 315);

@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "app/qt/message_box.h"
-#include "app/qt/twips.h"
+#include "qt_support/message_box.h"
+#include "qt_support/twips.h"
 
 namespace selenarc {
 

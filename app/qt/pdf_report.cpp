@@ -21,8 +21,6 @@
 #include <ostream>
 #include <vector>
 
-#include "app/qt/message_box.h"
-#include "app/qt/safe_file_write.h"
 #include "app/report_command.h"
 #include "app/report_content.h"
 #include "app/session.h"
@@ -31,6 +29,8 @@
 #include "charts/qt/sign_pictures.h"
 #include "interpretation/assembly.h"
 #include "interpretation/qt/text_printing.h"
+#include "qt_support/message_box.h"
+#include "qt_support/safe_file_write.h"
 
 namespace selenarc {
 
@@ -304,10 +304,7 @@ bool writeReportPdf(Session& session, const ReportOptions& options, std::ostream
         return true;
     }
     const Message message = fileWriteError(fileName, reason);
-    err << QString::fromStdString(message.text)
-               .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-               .toStdString()
-        << '\n';
+    err << fromUtf8(message.text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).toStdString() << '\n';
     return false;
 }
 

@@ -6,8 +6,8 @@
 
 #include "app/person_file.h"
 #include "app/qt/main_window.h"
-#include "app/qt/message_box.h"
-#include "app/qt/safe_file_write.h"
+#include "qt_support/message_box.h"
+#include "qt_support/safe_file_write.h"
 
 namespace selenarc {
 

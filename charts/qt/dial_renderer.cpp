@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "charts/qt/sign_pictures.h"
+#include "qt_support/qt_text.h"
 
 namespace selenarc {
 
@@ -18,7 +19,7 @@ static QColor toQColor(Rgb c) {
 // The label's font, in twips; a Windows family falls back to a similar sans serif.
 static QFont labelFont(const ChartLabel& label) {
     QFont font;
-    font.setFamilies({QString::fromStdString(label.fontFamily), "Liberation Sans", "DejaVu Sans"});
+    font.setFamilies({fromUtf8(label.fontFamily), "Liberation Sans", "DejaVu Sans"});
     font.setStyleHint(QFont::SansSerif);
     font.setItalic(label.italic);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(label.fontPoints * kTwipsPerPoint))));
@@ -55,7 +56,7 @@ static void paintLabel(QPainter& painter, const ChartLabel& label) {
     if (label.caption.empty()) {
         return;
     }
-    const QString text = QString::fromStdString(label.caption);
+    const QString text = fromUtf8(label.caption);
     QFont font = labelFont(label);
     // A fixed caption in a wider fallback font is narrowed to the label; a name is cut instead.
     const double needed = QFontMetricsF(font).horizontalAdvance(text);

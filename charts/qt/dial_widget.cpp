@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "charts/radius_notes.h"
+#include "qt_support/qt_text.h"
 
 namespace selenarc {
 
@@ -51,7 +52,7 @@ bool DialWidget::event(QEvent* event) {
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(help->globalPos(), QString::fromStdString(note), this);
+        QToolTip::showText(help->globalPos(), fromUtf8(note), this);
     }
     return true;
 }

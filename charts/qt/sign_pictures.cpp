@@ -7,6 +7,7 @@
 #include <map>
 
 #include "charts/sign_picture_files.h"
+#include "qt_support/qt_text.h"
 
 namespace selenarc {
 
@@ -47,14 +48,14 @@ void SignPictures::paint(QPainter& painter, int sign, const QRectF& target) cons
 
 QString SignPictures::fileName(int sign) {
     const std::filesystem::path file(signPictureFile(sign));
-    return QString::fromStdString(file.filename().string());
+    return fromUtf8(file.filename().string());
 }
 
 const SignPictures& SignPictures::ofDataFolder(const std::filesystem::path& dataFolder) {
     static std::map<std::filesystem::path, std::unique_ptr<SignPictures>> loaded;
     std::unique_ptr<SignPictures>& pictures = loaded[dataFolder];
     if (!pictures) {
-        pictures = std::make_unique<SignPictures>(QString::fromStdString((dataFolder / "signs").string()));
+        pictures = std::make_unique<SignPictures>(fromUtf8((dataFolder / "signs").string()));
     }
     return *pictures;
 }

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPointer>
@@ -14,13 +13,13 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "app/qt/safe_file_write.h"
-#include "charts/twips.h"
 #include "interpretation/qt/text_printing.h"
+#include "qt_support/message_box.h"
+#include "qt_support/safe_file_write.h"
+#include "qt_support/twips.h"
 
 namespace selenarc {
 
@@ -42,21 +41,6 @@ QPointer<InterpretWindow>& liveWindow() {
 QPointer<QWidget>& ownerWidget() {
     static QPointer<QWidget> owner;
     return owner;
-}
-
-QString toDisplayLines(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar('\r'), QChar('\n'));
-    return text;
-}
-
-void showMessageBox(QWidget* parent, const Message& message) {
-    const QMessageBox::Icon icon = message.icon == MessageIcon::Exclamation   ? QMessageBox::Warning
-                                   : message.icon == MessageIcon::Information ? QMessageBox::Information
-                                                                              : QMessageBox::NoIcon;
-    QMessageBox box(icon, QString::fromStdString(message.title),
-                    toDisplayLines(QString::fromStdString(message.text)), QMessageBox::Ok, parent);
-    box.exec();
 }
 
 }  // namespace
@@ -232,34 +216,23 @@ void InterpretWindow::exportPdf() {
 }
 
 QString InterpretWindow::writePdf(const QString& fileName) const {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return frenchFileError(file);
-    }
-    bool printed = false;
-    {
+    return writeFileAtomically(fileName, [&](QIODevice& file) {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setTitle(title());
         writer.setCreator(QStringLiteral("Selenarc"));
-        printed = printTitledText(title(), *textArea_->document(), writer);
-    }
-    if (!printed) {
-        file.cancelWriting();
-        return QStringLiteral("la mise en page du document a échoué.");
-    }
-    if (!file.commit()) {
-        return frenchFileError(file);
-    }
-    return {};
+        return printTitledText(title(), *textArea_->document(), writer)
+                   ? QString()
+                   : QStringLiteral("la mise en page du document a échoué.");
+    });
 }
 
 void SetInterpretationTitle(const std::string& title) {
-    InterpretWindow::instance().setTitle(QString::fromStdString(title));
+    InterpretWindow::instance().setTitle(fromUtf8(title));
 }
 
 void SetInterpretationText(const std::string& text) {
-    InterpretWindow::instance().setText(QString::fromStdString(text));
+    InterpretWindow::instance().setText(fromUtf8(text));
 }
 
 void showInterpretation() {

@@ -2,11 +2,11 @@
 #include <QtWidgets>
 
 #include "app/qt/dial_image_export.h"
-#include "app/qt/safe_file_write.h"
 #include "app/session.h"
 #include "charts/qt/dial_renderer.h"
 #include "charts/qt/dial_widget.h"
 #include "charts/qt/sign_pictures.h"
+#include "qt_support/safe_file_write.h"
 
 using namespace selenarc;
 

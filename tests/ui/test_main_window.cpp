@@ -5,8 +5,8 @@
 #include "app/help_text.h"
 #include "app/qt/help_window.h"
 #include "app/qt/main_window.h"
-#include "app/qt/message_box.h"
 #include "charts/qt/dial_widget.h"
+#include "qt_support/message_box.h"
 
 using namespace selenarc;
 

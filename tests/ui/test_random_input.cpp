@@ -11,12 +11,12 @@
 #include "app/help_text.h"
 #include "app/qt/help_window.h"
 #include "app/qt/main_window.h"
-#include "app/qt/message_box.h"
 #include "app/qt/open_window.h"
 #include "app/qt/person_files_ui.h"
 #include "calendar/entry_checks.h"
 #include "charts/qt/dial_widget.h"
 #include "interpretation/qt/interpret_window.h"
+#include "qt_support/message_box.h"
 
 using namespace selenarc;
 

@@ -1,4 +1,4 @@
-#include "app/qt/safe_file_write.h"
+#include "qt_support/safe_file_write.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/qt/message_box.h"
+#include "qt_support/message_box.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -6,21 +6,12 @@
 
 namespace selenarc {
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-std::string toUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
 namespace {
 
 // The box of a message: title, text with plain newlines, icon.
 void prepare(QMessageBox& box, const Message& message) {
     box.setWindowTitle(fromUtf8(message.title));
-    // The texts carry Windows line breaks; a label wants plain newlines.
-    box.setText(fromUtf8(message.text).replace("\r\n", "\n"));
+    box.setText(toDisplayLines(fromUtf8(message.text)));
     switch (message.icon) {
         case MessageIcon::Exclamation:
             box.setIcon(QMessageBox::Warning);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "calendar/message_sink.h"
+#include "qt_support/qt_text.h"
 
 namespace selenarc {
 
@@ -14,8 +15,5 @@ bool askYesNo(QWidget* parent, const Message& question);
 
 // A sink that shows every message in a box over `parent`.
 MessageSink messageBoxSink(QWidget* parent);
-
-QString fromUtf8(const std::string& text);
-std::string toUtf8(const QString& text);
 
 }  // namespace selenarc
