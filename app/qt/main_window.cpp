@@ -17,6 +17,7 @@
 #include "app/qt/dial_image_export.h"
 #include "app/qt/help_window.h"
 #include "app/qt/pdf_report.h"
+#include "app/qt/place_field.h"
 #include "app/time_zones.h"
 #include "calendar/entry_checks.h"
 #include "charts/qt/dial_widget.h"
@@ -120,7 +121,17 @@ void MainWindow::buildEntryStrip(QWidget* client) {
         timeZoneList_->addItem(fromUtf8(std::string(row)));
     }
     timeZoneList_->setCurrentIndex(PersonRecord::kDefaultTimeZoneRow);
-    placeInTwips(timeZoneList_, 6560, 90, 6300, 315);
+    // The birthplace, between the time and the zone list it can stand in for.
+    placeField_ = new PlaceField(client, timeZoneList_, [this] {
+        std::string error;
+        return session_->gazetteer(error);
+    });
+    placeInTwips(placeField_->label(), 6560, 165, 450, 255);
+    placeInTwips(placeField_->edit(), 7020, 120, 2640, 285);
+    placeInTwips(timeZoneList_, 9760, 90, 3100, 315);
+    for (QLineEdit* field : {birthDateEdit_, birthTimeEdit_}) {
+        connect(field, &QLineEdit::textEdited, placeField_, &PlaceField::forgetHourChoice);
+    }
 
     calculateButton_ = addButton(client, "Command1", "Calculer", {12960, 70, 975, 315});
     clearButton_ = addButton(client, "Command3", "Effacer", {14040, 70, 735, 315});
@@ -132,7 +143,8 @@ void MainWindow::buildEntryStrip(QWidget* client) {
     QWidget::setTabOrder(firstNameEdit_, lastNameEdit_);
     QWidget::setTabOrder(lastNameEdit_, birthDateEdit_);
     QWidget::setTabOrder(birthDateEdit_, birthTimeEdit_);
-    QWidget::setTabOrder(birthTimeEdit_, timeZoneList_);
+    QWidget::setTabOrder(birthTimeEdit_, placeField_->edit());
+    QWidget::setTabOrder(placeField_->edit(), timeZoneList_);
     QWidget::setTabOrder(timeZoneList_, calculateButton_);
 }
 
@@ -316,6 +328,7 @@ PersonRecord MainWindow::person() const {
     person.birthDate = toUtf8(birthDateEdit_->text());
     person.birthTime = toUtf8(birthTimeEdit_->text());
     person.timeZoneRow = timeZoneList_->currentIndex();
+    placeField_->readInto(person);
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
         person.events[i] = {toUtf8(eventDateEdits_[i]->text()), toUtf8(eventNameEdits_[i]->text())};
     }
@@ -330,6 +343,7 @@ void MainWindow::setPerson(const PersonRecord& person) {
     if (person.timeZoneRow >= 0 && person.timeZoneRow < timeZoneList_->count()) {
         timeZoneList_->setCurrentIndex(person.timeZoneRow);
     }
+    placeField_->show(person);
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
         eventDateEdits_[i]->setText(fromUtf8(person.events[i].date));
         eventNameEdits_[i]->setText(fromUtf8(person.events[i].name));
@@ -400,11 +414,15 @@ void MainWindow::focusField(EntryField field) {
             birthTimeEdit_->setFocus();
             break;
         case EntryField::BirthPlace:
+            placeField_->edit()->setFocus();
             break;
     }
 }
 
 bool MainWindow::calculer() {
+    if (!placeField_->confirmRepeatedHour(person())) {
+        return false;
+    }
     std::optional<RunFailure> failure;
     {
         BusyPointer busy;
@@ -416,6 +434,7 @@ bool MainWindow::calculer() {
         }
         return false;
     }
+    placeField_->showClock(session_->birth().clock);
     refreshLists();
     enableRunActions(true);
     lastRunPerson_ = person();
@@ -455,6 +474,7 @@ void MainWindow::effacer() {
     for (QLineEdit* field : {firstNameEdit_, lastNameEdit_, birthDateEdit_, birthTimeEdit_}) {
         field->clear();
     }
+    placeField_->clear();
     for (QComboBox* list : {lunarCycleList_, jupiterCycleList_, saturnCycleList_}) {
         const QSignalBlocker blocker(list);
         list->clear();

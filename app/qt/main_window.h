@@ -18,6 +18,7 @@ class QWidget;
 namespace selenarc {
 
 class DialWidget;
+class PlaceField;
 
 // The program's clock, injected so tests fix "now".
 using NowProvider = std::function<CivilDateTime()>;
@@ -76,6 +77,7 @@ class MainWindow : public QMainWindow {
     QLineEdit* birthDateEdit_ = nullptr;
     QLineEdit* birthTimeEdit_ = nullptr;
     QComboBox* timeZoneList_ = nullptr;
+    PlaceField* placeField_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
     QTabWidget* cycleTabs_ = nullptr;
