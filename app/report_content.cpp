@@ -56,10 +56,20 @@ std::string reportPersonName(const PersonRecord& person) {
     return name.append(last);
 }
 
-std::vector<std::string> birthLines(const PersonRecord& person) {
+std::string birthPlaceLine(const BirthClock& clock) {
+    if (clock.placeId == 0) {
+        return {};
+    }
+    return "Lieu de naissance : " + clock.placeName + ", " + formatUtcOffset(clock.utcOffset) + ", " +
+           std::string(offsetKindName(clock.kind));
+}
+
+std::vector<std::string> birthLines(const PersonRecord& person, const BirthClock& clock) {
     std::vector<std::string> lines{"Né(e) le " + std::string(trimmed(person.birthDate)) + " à " +
                                    std::string(trimmed(person.birthTime))};
-    if (person.timeZoneRow >= 0 && person.timeZoneRow < static_cast<int>(kTimeZoneRows.size())) {
+    if (const std::string place = birthPlaceLine(clock); !place.empty()) {
+        lines.push_back(place);
+    } else if (person.timeZoneRow >= 0 && person.timeZoneRow < static_cast<int>(kTimeZoneRows.size())) {
         // Row 12 of the list ends with a stray ", ".
         std::string_view row = trimmed(kTimeZoneRows[person.timeZoneRow]);
         if (row.ends_with(',')) {

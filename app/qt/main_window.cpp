@@ -18,6 +18,7 @@
 #include "app/qt/help_window.h"
 #include "app/qt/pdf_report.h"
 #include "app/qt/place_field.h"
+#include "app/report_content.h"
 #include "app/time_zones.h"
 #include "calendar/entry_checks.h"
 #include "charts/qt/dial_widget.h"
@@ -262,7 +263,9 @@ void MainWindow::interpret(const char* title, std::string (*text)(const RunState
     }
     InterpretWindow::setOwner(this);
     SetInterpretationTitle(title);
-    SetInterpretationText(text(session_->state(), *paragraphs));
+    // With a birthplace, the text opens on the place and the clock its birth time was read on.
+    const std::string place = birthPlaceLine(session_->birth().clock);
+    SetInterpretationText((place.empty() ? "" : place + "\r\n\r\n") + text(session_->state(), *paragraphs));
     showInterpretation();
 }
 

@@ -12,6 +12,7 @@
 #include "app/birth_place.h"
 #include "app/time_zones.h"
 #include "qt_support/qt_text.h"
+#include "qt_support/twips.h"
 
 namespace selenarc {
 
@@ -41,6 +42,8 @@ PlaceField::PlaceField(QWidget* parent, QComboBox* timeZoneList, GazetteerSource
     completer_->setModel(suggestions_);
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(12);
+    // Wide enough for « Saint-Étienne-de-Montluc (Loire-Atlantique, France) ».
+    completer_->popup()->setMinimumWidth(twipsToPixels(5400));
     edit_->setCompleter(completer_);
     connect(edit_, &QLineEdit::textEdited, this, &PlaceField::offerCompletions);
     connect(completer_, qOverload<const QString&>(&QCompleter::activated), this, &PlaceField::choose);

@@ -19,10 +19,15 @@ class ReportContentTest : public QObject {
     // The zone as listed but without the stray ", " that ends row 12; no zone line past the list.
     void birth() {
         PersonRecord person{"", "", " 01/01/1950 ", "12h00", 12, {}, {}, HourChoice::None};
-        QCOMPARE(joined(birthLines(person)),
+        QCOMPARE(joined(birthLines(person, {})),
                  "Né(e) le 01/01/1950 à 12h00\nFuseau horaire : (GMT      ) Greenwich, "
                  "Dublin, Lisbonne, Londres, Casablanca, Monrovia\n");
-        QCOMPARE(birthLines({"", "", "", "", 26, {}, {}, HourChoice::None}).size(), 1u);
+        QCOMPARE(birthLines({"", "", "", "", 26, {}, {}, HourChoice::None}, {}).size(), 1u);
+        const BirthClock brest{3030300, "Brest (Finistère, France)", "Europe/Paris",
+                               std::chrono::seconds{-1077}, OffsetKind::LocalMean};
+        QCOMPARE(joined(birthLines(person, brest)),
+                 "Né(e) le 01/01/1950 à 12h00\nLieu de naissance : Brest "
+                 "(Finistère, France), UTC\u22120h17m57s, temps moyen local\n");
     }
 
     // Each cycle from its two new moons, an age not above 0 (before birth) left out, the mark on the
