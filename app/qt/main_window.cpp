@@ -437,7 +437,7 @@ bool MainWindow::calculer() {
         }
         return false;
     }
-    placeField_->showClock(session_->birth().clock);
+    placeField_->showClock(session_->birth());
     refreshLists();
     enableRunActions(true);
     lastRunPerson_ = person();

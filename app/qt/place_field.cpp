@@ -135,11 +135,12 @@ bool PlaceField::confirmRepeatedHour(const PersonRecord& person) {
                          "À " + fromUtf8(std::string(where->name)) + ", le " + fromUtf8(person.birthDate) +
                              ", les horloges ont marqué " + fromUtf8(person.birthTime) +
                              " deux fois : à l'heure d'été, puis à l'heure d'hiver. Laquelle ?",
-                         QMessageBox::Cancel, edit_->window());
+                         QMessageBox::NoButton, edit_->window());
     QPushButton* summerButton =
         question.addButton(choiceCaption(*summer.moment, "Heure d'été"), QMessageBox::AcceptRole);
     QPushButton* winterButton =
         question.addButton(choiceCaption(*winter.moment, "Heure d'hiver"), QMessageBox::AcceptRole);
+    question.setEscapeButton(question.addButton("Annuler", QMessageBox::RejectRole));
     question.exec();
     if (question.clickedButton() != summerButton && question.clickedButton() != winterButton) {
         return false;
@@ -148,13 +149,20 @@ bool PlaceField::confirmRepeatedHour(const PersonRecord& person) {
     return true;
 }
 
-void PlaceField::showClock(const BirthClock& clock) {
+void PlaceField::showClock(const BirthMoment& birth) {
+    const BirthClock& clock = birth.clock;
     if (clock.placeId == 0) {
         dropClockEntry();
         return;
     }
     const QString caption = fromUtf8(clockCaption(clock));
+    // The row left when the place goes: the one saved for it, nearest to its standard time.
     clockRow_ = nearestTimeZoneRow(clock.utcOffset);
+    if (const Gazetteer* gazetteer = places_()) {
+        if (const Place* where = resolveBirthPlace(*gazetteer, {clock.placeId, clock.placeName}).place) {
+            clockRow_ = timeZoneRowForPlace(*where, formatDayMonthYear(birth.localDate), clockRow_);
+        }
+    }
     if (timeZoneList_->count() > kClockEntry) {
         timeZoneList_->setItemText(kClockEntry, caption);
     } else {

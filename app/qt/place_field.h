@@ -42,7 +42,7 @@ class PlaceField : public QObject {
     // the question was cancelled.
     bool confirmRepeatedHour(const PersonRecord& person);
     // After a run: the clock used, in the zone list, when it was a place's.
-    void showClock(const BirthClock& clock);
+    void showClock(const BirthMoment& birth);
     // The date or time changed: a choice made for the earlier one no longer holds.
     void forgetHourChoice() { hourChoice_ = HourChoice::None; }
 

@@ -153,6 +153,13 @@ sys.exit(1 if problems else 0)
 EOF
 expect 2 "" --fichier "$scratch/absent#fichier.atl" "${now[@]}"
 
+# A saved place the list of places no longer holds: said, then computed with the row saved beside it.
+printf 'DNA=14/07/1975\r\nHNA=08h45\r\nFUS=12\r\nLIE=999999999;Atlantide (Océan)\r\n' > "$scratch/Zo#Atlantide.atl"
+expect 0 "Le lieu « Atlantide (Océan) » n'est plus dans la liste des lieux : l'heure de naissance est lue avec le fuseau horaire de la liste, sans heure d'été." \
+    --fichier "$scratch/Zo#Atlantide.atl" "${now[@]}"
+python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["BirthUT"] != "14/07/1975 08h45")' \
+    "$scratch/out" || fail "lieu disparu : pas calculé avec le fuseau de la fiche"
+
 if [ "$failures" -eq 0 ]; then
     echo "rapport : tout est conforme"
 fi
