@@ -58,6 +58,14 @@ std::optional<PlaceEntry> placeValue(const std::string& value) {
     return PlaceEntry{*id, std::string(name)};
 }
 
+// "HEU=" value: "ete" or "hiver".
+std::optional<HourChoice> hourChoiceValue(const std::string& value) {
+    if (value == "ete" || value == "hiver") {
+        return value == "ete" ? HourChoice::Summer : HourChoice::Winter;
+    }
+    return std::nullopt;
+}
+
 // True when the bytes are valid UTF-8 holding at least one non-ASCII character: such a text is
 // practically never Windows-1252 ("MariÃ©e" read as Windows-1252 is "Mariée" written in UTF-8).
 bool isUtf8Text(std::string_view bytes) {
@@ -212,6 +220,15 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
         reading.problems.push_back("ligne " + std::to_string(index + 1) + " : " + what);
     };
 
+    // A value read into its field, or its line noted as damaged and the field left as it was.
+    const auto store = [&note](std::size_t index, const auto& read, auto& field, const std::string& why) {
+        if (read) {
+            field = *read;
+        } else {
+            note(index, why);
+        }
+    };
+
     std::size_t usable = lines.size();
     if (!endsWithBreak) {
         --usable;
@@ -238,11 +255,8 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
         } else if (key == "hna=") {
             person.birthTime = value;
         } else if (key == "fus=") {
-            if (const auto zone = timeZoneRowValue(value)) {
-                person.timeZoneRow = *zone;
-            } else {
-                note(i, "fuseau horaire « " + value + " » hors de 0 à 25, ignoré");
-            }
+            store(i, timeZoneRowValue(value), person.timeZoneRow,
+                  "fuseau horaire « " + value + " » hors de 0 à 25, ignoré");
         } else if (key == "e-d=") {
             if (row < PersonRecord::kEventRows) {
                 ++row;
@@ -256,17 +270,10 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
         } else if (key == "e-n=" && rowValid()) {
             person.events[row].name = value;
         } else if (key == "lie=") {
-            if (const auto place = placeValue(value)) {
-                person.birthPlace = *place;
-            } else {
-                note(i, "lieu « " + value + " » illisible, ignoré");
-            }
+            store(i, placeValue(value), person.birthPlace, "lieu « " + value + " » illisible, ignoré");
         } else if (key == "heu=") {
-            if (value == "ete" || value == "hiver") {
-                person.repeatedHour = value == "ete" ? HourChoice::Summer : HourChoice::Winter;
-            } else {
-                note(i, "heure répétée « " + value + " » ni « ete » ni « hiver », ignorée");
-            }
+            store(i, hourChoiceValue(value), person.repeatedHour,
+                  "heure répétée « " + value + " » ni « ete » ni « hiver », ignorée");
         }
     }
     if (endsWithBreak && usable < kPersonFileLines) {
