@@ -8,7 +8,7 @@
 namespace selenarc {
 
 // The field "Calculer" puts the focus back into when a check fails.
-enum class EntryField { FirstName, LastName, BirthDate, BirthTime };
+enum class EntryField { FirstName, LastName, BirthDate, BirthTime, BirthPlace };
 
 struct EntryFailure {
     EntryField field;

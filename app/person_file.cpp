@@ -43,6 +43,29 @@ std::optional<int> timeZoneRowValue(const std::string& value) {
     return row && *row <= 25 ? row : std::nullopt;
 }
 
+// "LIE=" value: the gazetteer's identifier, ";", the name shown. Nothing without both.
+std::optional<PlaceEntry> placeValue(const std::string& value) {
+    const std::size_t separator = value.find(';');
+    if (separator == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::optional<std::uint32_t> id =
+        parseWholeNumber<std::uint32_t>(trimmed(std::string_view(value).substr(0, separator)));
+    const std::string_view name = trimmed(std::string_view(value).substr(separator + 1));
+    if (!id || name.empty()) {
+        return std::nullopt;
+    }
+    return PlaceEntry{*id, std::string(name)};
+}
+
+// "HEU=" value: "ete" or "hiver".
+std::optional<HourChoice> hourChoiceValue(const std::string& value) {
+    if (value == "ete" || value == "hiver") {
+        return value == "ete" ? HourChoice::Summer : HourChoice::Winter;
+    }
+    return std::nullopt;
+}
+
 // True when the bytes are valid UTF-8 holding at least one non-ASCII character: such a text is
 // practically never Windows-1252 ("MariÃ©e" read as Windows-1252 is "Mariée" written in UTF-8).
 bool isUtf8Text(std::string_view bytes) {
@@ -144,6 +167,13 @@ std::string encodePersonFile(const PersonRecord& person) {
         line("E-D=", oneLine(row.date));
         line("E-N=", oneLine(row.name));
     }
+    // After the 27 lines, which earlier versions read alone: the place and the reading of a repeated hour.
+    if (!person.birthPlace.empty()) {
+        line("LIE=", std::to_string(person.birthPlace.id) + ";" + oneLine(person.birthPlace.name));
+    }
+    if (person.repeatedHour != HourChoice::None) {
+        line("HEU=", person.repeatedHour == HourChoice::Summer ? "ete" : "hiver");
+    }
     // Windows-1252 when it holds every character and cannot be taken for UTF-8 when read back.
     if (fitsWindows1252(text)) {
         std::string bytes = utf8ToWindows1252(text);
@@ -157,8 +187,8 @@ std::string encodePersonFile(const PersonRecord& person) {
 // Each line: its first four characters are the key (any case), the rest the value. "E-D=" moves to
 // the next person row (the first is row 0); "E-N=" names the current row. Lines shorter than a key,
 // unknown keys and an "E-N=" before any "E-D=" are ignored, as the format allows. A "FUS=" that is no
-// row number 0..25, rows beyond the twelfth and a file that stops early are reported and otherwise
-// ignored (the row shown stays).
+// row number 0..25, an unreadable "LIE=" or "HEU=", rows beyond the twelfth and a file that stops
+// early are reported and otherwise ignored (the row shown stays).
 PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& person) {
     PersonFileReading reading;
     const auto refuse = [&reading](std::string why) {
@@ -190,13 +220,23 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
         reading.problems.push_back("ligne " + std::to_string(index + 1) + " : " + what);
     };
 
+    // A value read into its field, or its line noted as damaged and the field left as it was.
+    const auto store = [&note](std::size_t index, const auto& read, auto& field, const std::string& why) {
+        if (read) {
+            field = *read;
+        } else {
+            note(index, why);
+        }
+    };
+
     std::size_t usable = lines.size();
     if (!endsWithBreak) {
         --usable;
         note(usable, "le fichier s'arrête au milieu de cette ligne (fichier coupé) ; elle est ignorée");
     }
     const auto known = [](std::string_view key) {
-        return key == "dna=" || key == "hna=" || key == "fus=" || key == "e-d=" || key == "e-n=";
+        return key == "dna=" || key == "hna=" || key == "fus=" || key == "e-d=" || key == "e-n=" ||
+               key == "lie=" || key == "heu=";
     };
     const auto keyOf = [](std::string_view line) {
         return line.size() < 4 ? std::string() : lowerAscii(line.substr(0, 4));
@@ -215,11 +255,8 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
         } else if (key == "hna=") {
             person.birthTime = value;
         } else if (key == "fus=") {
-            if (const auto zone = timeZoneRowValue(value)) {
-                person.timeZoneRow = *zone;
-            } else {
-                note(i, "fuseau horaire « " + value + " » hors de 0 à 25, ignoré");
-            }
+            store(i, timeZoneRowValue(value), person.timeZoneRow,
+                  "fuseau horaire « " + value + " » hors de 0 à 25, ignoré");
         } else if (key == "e-d=") {
             if (row < PersonRecord::kEventRows) {
                 ++row;
@@ -232,6 +269,11 @@ PersonFileReading applyPersonFileContent(std::string_view bytes, PersonRecord& p
             }
         } else if (key == "e-n=" && rowValid()) {
             person.events[row].name = value;
+        } else if (key == "lie=") {
+            store(i, placeValue(value), person.birthPlace, "lieu « " + value + " » illisible, ignoré");
+        } else if (key == "heu=") {
+            store(i, hourChoiceValue(value), person.repeatedHour,
+                  "heure répétée « " + value + " » ni « ete » ni « hiver », ignorée");
         }
     }
     if (endsWithBreak && usable < kPersonFileLines) {

@@ -13,8 +13,9 @@
 
 namespace selenarc {
 
-// Person files "Prénom#Nom.atl": 27 key/value lines, Windows-1252, CR LF. The names are not stored
-// inside the file: they are its name.
+// Person files "Prénom#Nom.atl": 27 key/value lines, Windows-1252, CR LF, then "LIE=" (birthplace) and
+// "HEU=" (reading of a repeated hour) when there are some. The names are not stored inside the file:
+// they are its name.
 
 inline constexpr std::string_view kPersonFileExtension = ".atl";
 
@@ -42,8 +43,8 @@ std::optional<PersonFileNameParts> splitPersonFileName(std::string_view fileName
 std::string displayNamePart(std::string_view part);
 
 // --- Content ---
-// The 27 lines, CR LF. In Windows-1252 when every value fits that code page (the file of earlier
-// versions, byte for byte); otherwise in UTF-8 after a byte-order mark, so that nothing is lost.
+// The 27 lines and the place lines, CR LF. In Windows-1252 when every value fits that code page (the file of
+// earlier versions, byte for byte); otherwise in UTF-8 after a byte-order mark, so that nothing is lost.
 std::string encodePersonFile(const PersonRecord& person);
 
 // What reading a file's bytes found. `readable` false: the bytes are no person file (binary, empty,

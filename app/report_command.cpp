@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "app/birth_place.h"
 #include "app/entry_validation.h"
 #include "app/person_file.h"
 #include "app/person_file_storage.h"
@@ -60,6 +61,13 @@ ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments
                 return {std::nullopt, "fuseau horaire invalide (0 à 25) : " + value};
             }
             options.person.timeZoneRow = *row;
+        } else if (name == "--lieu") {
+            options.person.birthPlace = {0, value};
+        } else if (name == "--heure-repetee") {
+            if (value != "ete" && value != "hiver") {
+                return {std::nullopt, "heure répétée invalide (ete ou hiver) : " + value};
+            }
+            options.person.repeatedHour = value == "ete" ? HourChoice::Summer : HourChoice::Winter;
         } else if (name == "--aujourdhui") {
             options.now = parseNow(value);
             if (!options.now) {
@@ -89,6 +97,25 @@ ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments
 std::filesystem::path personFilePath(const std::string& personFile, const std::filesystem::path& dataFolder) {
     const std::filesystem::path path = pathFromUtf8(personFile);
     return path.has_parent_path() ? path : dataFolder / path;
+}
+
+int listPlaces(const std::string& typed, const std::filesystem::path& programFolder, std::ostream& out,
+               std::ostream& err) {
+    std::string error;
+    const auto gazetteer = Gazetteer::load(programFolder / "lieux.txt", error);
+    if (!gazetteer) {
+        err << error << '\n';
+        return kReportCheckFailed;
+    }
+    const std::vector<const Place*> found = gazetteer->complete(typed, kPlaceSuggestions);
+    if (found.empty()) {
+        err << "Aucun lieu ne correspond à « " << typed << " ».\n";
+        return kReportCheckFailed;
+    }
+    for (const Place* place : found) {
+        out << displayName(*place) << '\n';
+    }
+    return kReportOk;
 }
 
 int runReport(const ReportOptions& options, const std::filesystem::path& programFolder,

@@ -13,6 +13,7 @@
 namespace selenarc {
 
 // selenarc --rapport [--prenom P] [--nom N] [--date JJ/MM/AAAA] [--heure HHhMM] [--fuseau R]
+//                    [--lieu NOM] [--heure-repetee ete|hiver]
 //                    [--aujourdhui "JJ/MM/AAAA HHhMM"] [--evenement "JJ/MM/AAAA=Nom"]...
 struct ReportOptions {
     PersonRecord person;
@@ -36,6 +37,11 @@ ParsedReportOptions parseReportOptions(const std::vector<std::string>& arguments
 
 // The file a --fichier value names: as given when it has a folder part, else in `dataFolder`.
 std::filesystem::path personFilePath(const std::string& personFile, const std::filesystem::path& dataFolder);
+
+// selenarc --lieux TEXTE: the places the completion offers for TEXT, one display form per line;
+// kReportCheckFailed and a message when there is none or the list cannot be read.
+int listPlaces(const std::string& typed, const std::filesystem::path& programFolder, std::ostream& out,
+               std::ostream& err);
 
 class Session;
 // Extra output after a successful run (the PDF of --pdf); false after reporting a failure to `err`.

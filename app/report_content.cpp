@@ -63,10 +63,20 @@ std::string reportPersonName(const PersonRecord& person) {
     return name.append(last);
 }
 
-std::vector<std::string> birthLines(const PersonRecord& person) {
+std::string birthPlaceLine(const BirthClock& clock) {
+    if (clock.placeId == 0) {
+        return {};
+    }
+    return "Lieu de naissance : " + clock.placeName + ", " + formatUtcOffset(clock.utcOffset) + ", " +
+           std::string(offsetKindName(clock.kind));
+}
+
+std::vector<std::string> birthLines(const PersonRecord& person, const BirthClock& clock) {
     std::vector<std::string> lines{"Né(e) le " + std::string(trimmed(person.birthDate)) + " à " +
                                    std::string(trimmed(person.birthTime))};
-    if (std::string zone = zoneLine(person); !zone.empty()) {
+    if (std::string place = birthPlaceLine(clock); !place.empty()) {
+        lines.push_back(std::move(place));
+    } else if (std::string zone = zoneLine(person); !zone.empty()) {
         lines.push_back(std::move(zone));
     }
     return lines;

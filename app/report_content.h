@@ -18,10 +18,12 @@ namespace selenarc {
 // "Prénom Nom", the names as typed, blanks around them removed.
 std::string reportPersonName(const PersonRecord& person);
 
-// "Né(e) le 01/01/1950 à 12h00" and the zone line.
-std::vector<std::string> birthLines(const PersonRecord& person);
+// "Né(e) le 01/01/1950 à 12h00" and the line of the birthplace, or of the zone without one.
+std::vector<std::string> birthLines(const PersonRecord& person, const BirthClock& clock);
 // "Fuseau horaire : (GMT +01) Paris, ..."; empty for a row outside the list.
 std::string zoneLine(const PersonRecord& person);
+// "Lieu de naissance : Lyon (Rhône, France), UTC+2, heure d'été"; empty without a place.
+std::string birthPlaceLine(const BirthClock& clock);
 
 // "Soleil : Capricorne", "Lune : ...", "Jupiter : ...", "Saturne : ..." ("inconnu" when not found).
 std::vector<std::string> natalSignLines(const RunState& state);

@@ -88,6 +88,11 @@ std::string reportJson(Session& session) {
     json.beginObject();
     json.field("BirthUT", formatDayMonthYearTime(lunar.BirthUT));
     json.field("BirthJD", lunar.BirthJD);
+    const BirthClock& clock = session.birth().clock;
+    json.field("BirthPlace", clock.placeName);
+    json.field("TimeZoneId", clock.timeZoneId);
+    json.field("UtcOffsetSeconds", static_cast<int>(clock.utcOffset.count()));
+    json.field("OffsetKind", std::string(offsetKindName(clock.kind)));
     json.field("NatalSunSign", int(state.NatalSunSign));
     json.field("NatalMoonSign", int(state.NatalMoonSign));
 

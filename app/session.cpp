@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/birth_place.h"
 #include "app/program_folder.h"
 #include "calendar/birth_moment.h"
 #include "charts/clearing.h"
@@ -63,6 +64,40 @@ const ParagraphSet* Session::paragraphs() {
     return paragraphs_.get();
 }
 
+const Gazetteer* Session::gazetteer(std::string& error) {
+    if (!gazetteer_) {
+        auto loaded = Gazetteer::load(programFolder_ / "lieux.txt", error);
+        if (!loaded) {
+            return nullptr;
+        }
+        gazetteer_ = std::make_unique<Gazetteer>(std::move(*loaded));
+    }
+    return gazetteer_.get();
+}
+
+std::optional<BirthMoment> Session::readBirth(const PersonRecord& person, EntryFailure& failure) {
+    if (!person.birthPlace.empty()) {
+        failure.field = EntryField::BirthPlace;
+        const Gazetteer* places = gazetteer(failure.message);
+        if (!places) {
+            return std::nullopt;
+        }
+        const PlaceResolution where = resolveBirthPlace(*places, person.birthPlace);
+        if (!where.error.empty()) {
+            failure.message = where.error;
+            return std::nullopt;
+        }
+        if (where.place) {
+            BirthMomentReading reading =
+                readBirthMomentAt(person.birthDate, person.birthTime, *where.place, person.repeatedHour);
+            failure = {EntryField::BirthTime, reading.message};
+            return reading.moment;
+        }
+        sink_(Message{where.note, "Lieu de naissance", MessageIcon::Exclamation});
+    }
+    return readBirthMoment(person.birthDate, person.birthTime, person.timeZoneRow);
+}
+
 std::optional<RunFailure> Session::calculer(const PersonRecord& person, const CivilDateTime& now) {
     const auto stop = [this](std::optional<EntryField> field, std::string text) {
         RunFailure failure{field, errorMessage(std::move(text))};
@@ -75,13 +110,19 @@ std::optional<RunFailure> Session::calculer(const PersonRecord& person, const Ci
     if (std::string error; !loadTables(error)) {
         return stop(std::nullopt, error);
     }
-    const BirthMoment birth = *readBirthMoment(person.birthDate, person.birthTime, person.timeZoneRow);
+    EntryFailure birthFailure{EntryField::BirthTime, {}};
+    const std::optional<BirthMoment> read = readBirth(person, birthFailure);
+    if (!read) {
+        return stop(birthFailure.field, birthFailure.message);
+    }
+    const BirthMoment& birth = *read;
     const BirthSpan span = supportedBirthSpan(*tables_);
     if (!isInBirthSpan(span, birth.localDate)) {
         return stop(EntryField::BirthDate, birthSpanMessage(span));
     }
 
     startAfresh();
+    birth_ = birth;
     // The order of the computations is the run sequence's; the run state is written here alone.
     lunar_ = calcul_soli_lunaire(birth, now, tables_->lunations, sink_);
     state_.CurrentLunarCycle = lunar_.currentCycle;
@@ -179,6 +220,7 @@ void Session::startAfresh() {
     lunarChart_ = {};
     shownJupiterCycle_ = shownSaturnCycle_ = 0;
     events_ = {};
+    birth_ = {};
     state_ = {};
     lunar_ = {};
     jupiter_ = {};

@@ -8,7 +8,9 @@
 
 #include "app/entry_validation.h"
 #include "app/person_record.h"
+#include "calendar/birth_moment.h"
 #include "calendar/civil_time.h"
+#include "calendar/gazetteer.h"
 #include "calendar/message_sink.h"
 #include "charts/chart_surface.h"
 #include "charts/events_overlay.h"
@@ -56,6 +58,8 @@ class Session {
 
     // The interpretation paragraphs, read on first use; nothing (after a message) when unreadable.
     const ParagraphSet* paragraphs();
+    // The list of birthplaces, read on first use; nothing and the reason in `error` when unreadable.
+    const Gazetteer* gazetteer(std::string& error);
 
     bool computed() const { return computed_; }
     // The local date of the last run's "now".
@@ -63,6 +67,8 @@ class Session {
     const RunState& state() const { return state_; }
     const std::filesystem::path& programFolder() const { return programFolder_; }
 
+    // The birth moment of the last run: where, by which clock, and in universal time.
+    const BirthMoment& birth() const { return birth_; }
     const SoliLunarResult& lunar() const { return lunar_; }
     const PlanetCycleResult& jupiter() const { return jupiter_; }
     const PlanetCycleResult& saturn() const { return saturn_; }
@@ -81,6 +87,8 @@ class Session {
 
   private:
     bool loadTables(std::string& error);
+    // The birth moment by the place's legal time, or by the row; nothing after a message.
+    std::optional<BirthMoment> readBirth(const PersonRecord& person, EntryFailure& failure);
     // The run state is written by these and by calculer alone.
     void storePhaseAngles(const PhaseAngles& angles);
     void storeJupiterCycleYear(CivilDate today);
@@ -90,10 +98,12 @@ class Session {
     MessageSink sink_;
     std::unique_ptr<EphemerisTables> tables_;
     std::unique_ptr<ParagraphSet> paragraphs_;
+    std::unique_ptr<Gazetteer> gazetteer_;
 
     RunState state_;
     bool computed_ = false;
     CivilDate today_{};
+    BirthMoment birth_;
     SoliLunarResult lunar_;
     PlanetCycleResult jupiter_;
     PlanetCycleResult saturn_;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "app/birth_place.h"
 #include "calendar/gazetteer.h"
 #include "calendar/legal_time.h"
 
@@ -55,3 +56,15 @@ static void BM_LegalTime(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LegalTime)->Unit(benchmark::kMicrosecond);
+
+// What the window does on each reading of its fields with a place: find the saved place by its
+// identifier, then the row nearest to its standard time for the file.
+static void BM_SavedPlaceRow(benchmark::State& state) {
+    const Gazetteer& gazetteer = shipped();
+    const PlaceEntry saved{gazetteer[gazetteer.size() - 1].id, ""};
+    for (auto _ : state) {
+        const Place* place = resolveBirthPlace(gazetteer, saved).place;
+        benchmark::DoNotOptimize(timeZoneRowForPlace(*place, "15/08/1976", 13));
+    }
+}
+BENCHMARK(BM_SavedPlaceRow)->Unit(benchmark::kMicrosecond);

@@ -28,7 +28,7 @@ void natalSunAndMoon2280(benchmark::State& state) {
     }
     const CivilDate birthDate = *parseDayMonthYear("31/12/2280");
     const CivilDateTime birthUT = makeDateTime(2280, 12, 31, 22, 30);
-    const BirthMoment birth{birthDate, birthUT};
+    const BirthMoment birth{birthDate, birthUT, {}, {}};
     for (auto _ : state) {
         benchmark::DoNotOptimize(calcul_soleil(birth, tables->sun));
         benchmark::DoNotOptimize(calcul_lune(birth, tables->moon));

@@ -17,11 +17,26 @@ struct Candidate {
     LegalOffset offset;
 };
 
-LegalOffset offsetOf(const date::sys_info& info, double longitude) {
+// Read from the system's compiled zone files, the database marks summer time without its amount:
+// the shift is the offset minus that of the latest earlier period without summer time (one hour
+// when none is found).
+seconds summerShift(const date::time_zone& zone, const date::sys_info& info) {
+    if (info.save == minutes{0}) {
+        return seconds{0};
+    }
+    date::sys_info earlier = info;
+    for (int step = 0; step < 16 && earlier.save != minutes{0}; ++step) {
+        earlier = zone.get_info(earlier.begin - seconds{1});
+    }
+    return earlier.save == minutes{0} && earlier.offset < info.offset ? info.offset - earlier.offset
+                                                                      : hours{1};
+}
+
+LegalOffset offsetOf(const date::time_zone& zone, const date::sys_info& info, double longitude) {
     if (info.abbrev == "LMT") {
         return {localMeanTimeOffset(longitude), seconds{0}, OffsetKind::LocalMean, {}};
     }
-    const seconds shift = info.save;
+    const seconds shift = summerShift(zone, info);
     return {info.offset, shift, shift != seconds{0} ? OffsetKind::Summer : OffsetKind::Standard, {}};
 }
 
@@ -37,13 +52,13 @@ std::string clockText(seconds sinceMidnight) {
     return text;
 }
 
-std::string skippedMessage(const std::vector<date::sys_info>& infos, sys_seconds asIfUniversal,
-                           double longitude) {
+std::string skippedMessage(const date::time_zone& zone, const std::vector<date::sys_info>& infos,
+                           sys_seconds asIfUniversal, double longitude) {
     // The change whose gap, from the old offset's reading to the new one's, holds the time.
     for (std::size_t i = 1; i < infos.size(); ++i) {
         const sys_seconds change = infos[i].begin;
-        const sys_seconds before = change + offsetOf(infos[i - 1], longitude).utcOffset;
-        const sys_seconds after = change + offsetOf(infos[i], longitude).utcOffset;
+        const sys_seconds before = change + offsetOf(zone, infos[i - 1], longitude).utcOffset;
+        const sys_seconds after = change + offsetOf(zone, infos[i], longitude).utcOffset;
         if (before <= asIfUniversal && asIfUniversal < after) {
             return "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de " +
                    clockText(before - floor<days>(before)) + " à " + clockText(after - floor<days>(after)) +
@@ -72,6 +87,8 @@ std::string_view offsetKindName(OffsetKind kind) {
             return "heure d'été";
         case OffsetKind::LocalMean:
             return "temps moyen local";
+        case OffsetKind::Row:
+            return "fuseau";
         case OffsetKind::Standard:
             break;
     }
@@ -121,7 +138,7 @@ LegalTime legalTimeAt(std::string_view zoneId, double longitude, const CivilDate
     // Each period whose offset turns the local time into an instant of that same period.
     std::vector<Candidate> found;
     for (const date::sys_info& info : infos) {
-        LegalOffset offset = offsetOf(info, longitude);
+        LegalOffset offset = offsetOf(*zone, info, longitude);
         const sys_seconds universal = asIfUniversal - offset.utcOffset;
         if (info.begin <= universal && universal < info.end) {
             offset.label = offsetKindName(offset.kind);
@@ -130,7 +147,7 @@ LegalTime legalTimeAt(std::string_view zoneId, double longitude, const CivilDate
     }
     if (found.empty()) {
         result.status = LocalTimeStatus::Skipped;
-        result.message = skippedMessage(infos, asIfUniversal, longitude);
+        result.message = skippedMessage(*zone, infos, asIfUniversal, longitude);
         return result;
     }
     result.status = found.size() == 1 ? LocalTimeStatus::Unique : LocalTimeStatus::Repeated;

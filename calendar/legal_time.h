@@ -14,6 +14,7 @@ enum class OffsetKind {
     Standard,   // "heure légale": the standard time of the law (Paris mean time before 1911 included)
     Summer,     // "heure d'été": any summer, war or double summer time
     LocalMean,  // "temps moyen local": before the zone's first standard time, from the place's longitude
+    Row,        // "fuseau": a fixed row of the time-zone list, no place
 };
 std::string_view offsetKindName(OffsetKind kind);
 

@@ -28,7 +28,7 @@ struct SoliLunarCycle {
     CivilDateTime BirthUT{};  // birth moment in universal time, to the minute
     CivilDate birthDate{};    // the local birth date, as typed: ages shown on the dial count from it
     int32_t BirthLunation = 0;
-    double BirthJD = 0.0;  // Julian day of the universal-time birth moment
+    double BirthJD = 0.0;  // Julian day of the universal-time birth moment, to the second
 };
 
 }  // namespace selenarc

@@ -87,7 +87,8 @@ SoliLunarResult calcul_soli_lunaire(const BirthMoment& birth, const CivilDateTim
     cycle.BirthJD =
         julianDayFromFields(int(utDate.year()), static_cast<int32_t>(unsigned(utDate.month())),
                             static_cast<int32_t>(unsigned(utDate.day())), static_cast<int32_t>(hour.count()),
-                            static_cast<int32_t>(minute.count()));
+                            static_cast<int32_t>(minute.count())) +
+        static_cast<double>(birth.extraSeconds.count()) / 86400.0;
     const int32_t k = LunationAt(cycle.BirthJD);
     cycle.BirthLunation = k;
 

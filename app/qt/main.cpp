@@ -57,6 +57,7 @@ int main(int argc, char* argv[]) {
         case selenarc::ProgramMode::Refused:
             std::cerr << "selenarc : " << command.error << '\n' << selenarc::kUsageText;
             return selenarc::kReportUsage;
+        case selenarc::ProgramMode::Places:
         case selenarc::ProgramMode::Report:
             // Headless: no window system needed (the PDF is painted offscreen).
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -76,6 +77,9 @@ int main(int argc, char* argv[]) {
     selenarc::installQtTranslations(application);
     const auto programFolder =
         selenarc::findProgramFolder(QDir(QApplication::applicationDirPath()).absolutePath().toStdString());
+    if (command.mode == selenarc::ProgramMode::Places) {
+        return selenarc::listPlaces(command.places, programFolder, std::cout, std::cerr);
+    }
     if (command.mode == selenarc::ProgramMode::Report) {
         return runReportCommand(command.report, programFolder);
     }

@@ -24,6 +24,7 @@
 #include "app/qt/entry_strip.h"
 #include "app/qt/help_window.h"
 #include "app/qt/pdf_report.h"
+#include "app/qt/place_field.h"
 #include "app/report_content.h"
 #include "app/time_zones.h"
 #include "calendar/entry_checks.h"
@@ -181,7 +182,16 @@ EntryStrip* MainWindow::buildEntryStrip(QWidget* client) {
     timeZoneList_ = new QComboBox;
     timeZoneList_->setObjectName("Combo1");
     fillTimeZoneList(timeZoneList_);
-    strip->addStretching(timeZoneList_, 3000, EntryStrip::Kind::List);
+    // The birthplace, between the time and the zone list it can stand in for.
+    placeField_ = new PlaceField(client, timeZoneList_, [this] {
+        std::string error;
+        return session_->gazetteer(error);
+    });
+    strip->addCaptioned("LabelLieu", "Lieu :", 450, placeField_->edit(), 2100);
+    for (QLineEdit* field : {birthDateEdit_, birthTimeEdit_}) {
+        connect(field, &QLineEdit::textEdited, placeField_, &PlaceField::forgetHourChoice);
+    }
+    strip->addStretching(timeZoneList_, 2700, EntryStrip::Kind::List);
 
     calculateButton_ = addButton("Command1", "&Calculer");
     clearButton_ = addButton("Command3", "&Effacer");
@@ -197,7 +207,8 @@ EntryStrip* MainWindow::buildEntryStrip(QWidget* client) {
     QWidget::setTabOrder(firstNameEdit_, lastNameEdit_);
     QWidget::setTabOrder(lastNameEdit_, birthDateEdit_);
     QWidget::setTabOrder(birthDateEdit_, birthTimeEdit_);
-    QWidget::setTabOrder(birthTimeEdit_, timeZoneList_);
+    QWidget::setTabOrder(birthTimeEdit_, placeField_->edit());
+    QWidget::setTabOrder(placeField_->edit(), timeZoneList_);
     QWidget::setTabOrder(timeZoneList_, calculateButton_);
     return strip;
 }
@@ -398,7 +409,10 @@ void MainWindow::interpret(int tab) {
     }
     InterpretWindow::setOwner(this);
     SetInterpretationTitle(toUtf8(cycleTabs_->tabText(tab)));
-    SetInterpretationText(kTexts[tab](session_->state(), *paragraphs));
+    // With a birthplace, the text opens on the place and the clock its birth time was read on.
+    const std::string place = birthPlaceLine(session_->birth().clock);
+    SetInterpretationText((place.empty() ? "" : place + "\r\n\r\n") +
+                          kTexts[tab](session_->state(), *paragraphs));
     InterpretWindow::instance().setSubject(
         fromUtf8(interpretationSubject(lastRunPerson_, CivilDate{now_().day})));
     showInterpretation();
@@ -502,6 +516,7 @@ PersonRecord MainWindow::person() const {
     person.birthDate = toUtf8(birthDateEdit_->text());
     person.birthTime = toUtf8(birthTimeEdit_->text());
     person.timeZoneRow = timeZoneList_->currentIndex();
+    placeField_->readInto(person);
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
         person.events[i] = {toUtf8(eventDateEdits_[i]->text()), toUtf8(eventNameEdits_[i]->text())};
     }
@@ -516,6 +531,7 @@ void MainWindow::setPerson(const PersonRecord& person) {
     if (person.timeZoneRow >= 0 && person.timeZoneRow < timeZoneList_->count()) {
         timeZoneList_->setCurrentIndex(person.timeZoneRow);
     }
+    placeField_->show(person);
     for (int i = 0; i < PersonRecord::kEventRows; ++i) {
         eventDateEdits_[i]->setText(fromUtf8(person.events[i].date));
         eventNameEdits_[i]->setText(fromUtf8(person.events[i].name));
@@ -585,10 +601,16 @@ void MainWindow::focusField(EntryField field) {
         case EntryField::BirthTime:
             birthTimeEdit_->setFocus();
             break;
+        case EntryField::BirthPlace:
+            placeField_->edit()->setFocus();
+            break;
     }
 }
 
 bool MainWindow::calculer() {
+    if (!placeField_->confirmRepeatedHour(person())) {
+        return false;
+    }
     std::optional<RunFailure> failure;
     {
         BusyPointer busy;
@@ -600,6 +622,7 @@ bool MainWindow::calculer() {
         }
         return false;
     }
+    placeField_->showClock(session_->birth());
     refreshLists();
     enableRunActions(true);
     lastRunPerson_ = person();
@@ -640,6 +663,7 @@ void MainWindow::effacer() {
     for (QLineEdit* field : {firstNameEdit_, lastNameEdit_, birthDateEdit_, birthTimeEdit_}) {
         field->clear();
     }
+    placeField_->clear();
     for (QComboBox* list : {lunarCycleList_, jupiterCycleList_, saturnCycleList_}) {
         const QSignalBlocker blocker(list);
         list->clear();

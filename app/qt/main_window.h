@@ -20,6 +20,7 @@ namespace selenarc {
 
 class DialWidget;
 class EntryStrip;
+class PlaceField;
 
 // The program's clock, injected so tests fix "now".
 using NowProvider = std::function<CivilDateTime()>;
@@ -93,6 +94,7 @@ class MainWindow : public QMainWindow {
     QLineEdit* birthDateEdit_ = nullptr;
     QLineEdit* birthTimeEdit_ = nullptr;
     QComboBox* timeZoneList_ = nullptr;
+    PlaceField* placeField_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
     QTabWidget* cycleTabs_ = nullptr;

@@ -215,13 +215,14 @@ std::array<Section, 3> sectionsOf(Session& session, const ParagraphSet& paragrap
     }};
 }
 
-void fillReport(QTextDocument& document, const PersonRecord& person, const RunState& state,
-                const std::vector<CurrentCycleRow>& current, const std::array<Section, 3>& sections) {
+void fillReport(QTextDocument& document, const PersonRecord& person, const BirthClock& clock,
+                const RunState& state, const std::vector<CurrentCycleRow>& current,
+                const std::array<Section, 3>& sections) {
     ReportWriter report(document);
     report.title(QStringLiteral("Rapport Selenarc"), 20);
     report.title(fromUtf8(reportPersonName(person)), 16);
     report.heading(QStringLiteral("Naissance"));
-    for (const std::string& text : birthLines(person)) {
+    for (const std::string& text : birthLines(person, clock)) {
         report.line(fromUtf8(text));
     }
     report.heading(QStringLiteral("Signes de naissance"));
@@ -281,7 +282,7 @@ bool paintPdfReport(QPagedPaintDevice& device, Session& session, const PersonRec
     const QRectF area = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const qreal footer = kFooterMillimetres / 25.4 * device.logicalDpiY();
     document.setPageSize(QSizeF(area.width(), area.height() - footer));
-    fillReport(document, person, session.state(),
+    fillReport(document, person, session.birth().clock, session.state(),
                currentCycleRows(session.lunar(), session.jupiter(), session.saturn(), session.state(),
                                 session.today()),
                sections);

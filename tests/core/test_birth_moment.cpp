@@ -37,6 +37,88 @@ class BirthMomentTest : public QObject {
                                   : QString();
         QCOMPARE(got, expected);
     }
+
+    // At a place, by its legal time: "universal date and time + seconds | offset | kind", or the
+    // message. The zone and the longitude are the database's and the place's own.
+    void readAtAPlace_data() {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<int>("choice");  // HourChoice
+        QTest::addColumn<QString>("expected");
+        const QString paris = u"Europe/Paris"_s;
+        QTest::newRow("Paris mean time keeps its seconds")
+            << paris << 2.3488 << u"01/01/1900"_s << u"12h00"_s << 0
+            << u"01/01/1900 11h50 +39 s | 561 | heure légale"_s;
+        QTest::newRow("Brest, own mean time") << paris << -4.4863 << u"01/01/1880"_s << u"12h00"_s << 0
+                                              << u"01/01/1880 12h17 +57 s | -1077 | temps moyen local"_s;
+        QTest::newRow("summer time across midnight") << paris << 2.3488 << u"15/08/1976"_s << u"01h30"_s << 0
+                                                     << u"14/08/1976 23h30 +0 s | 7200 | heure d'été"_s;
+        QTest::newRow("hour 24 runs into the next day")
+            << paris << 2.3488 << u"31/12/1999"_s << u"24h30"_s << 0
+            << u"31/12/1999 23h30 +0 s | 3600 | heure légale"_s;
+        QTest::newRow("repeated hour, summer")
+            << paris << 2.3488 << u"26/09/1976"_s << u"00h30"_s << int(HourChoice::Summer)
+            << u"25/09/1976 22h30 +0 s | 7200 | heure d'été"_s;
+        QTest::newRow("repeated hour, winter")
+            << paris << 2.3488 << u"26/09/1976"_s << u"00h30"_s << int(HourChoice::Winter)
+            << u"25/09/1976 23h30 +0 s | 3600 | heure légale"_s;
+        QTest::newRow("repeated hour, no choice")
+            << paris << 2.3488 << u"26/09/1976"_s << u"00h30"_s << 0
+            << u"Cette heure a existé deux fois ce jour-là, les horloges ayant été retardées : précisez s'il "
+               "s'agit de l'heure d'été (UTC+2) ou de l'heure d'hiver (UTC+1)."_s;
+        QTest::newRow("skipped hour")
+            << paris << 2.3488 << u"28/03/1976"_s << u"01h30"_s << 0
+            << u"Cette heure n'a pas existé : ce jour-là, les horloges sont passées de "
+               "01h00 à 02h00."_s;
+        QTest::newRow("a choice where nothing repeats is moot")
+            << u"America/New_York"_s << -74.006 << u"04/07/1976"_s << u"12h00"_s << int(HourChoice::Winter)
+            << u"04/07/1976 16h00 +0 s | -14400 | heure d'été"_s;
+    }
+    void readAtAPlace() {
+        QFETCH(QString, zone);
+        QFETCH(double, longitude);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(int, choice);
+        QFETCH(QString, expected);
+        const std::string zoneId = zone.toStdString();
+        Place place;
+        place.id = 1;
+        place.name = "Lieu";
+        place.country = "France";
+        place.longitude = longitude;
+        place.timeZoneId = zoneId;
+        const BirthMomentReading reading =
+            readBirthMomentAt(date.toStdString(), time.toStdString(), place, HourChoice(choice));
+        QString got = QString::fromStdString(reading.message);
+        if (const auto& birth = reading.moment) {
+            QCOMPARE(birth->clock.placeName, "Lieu (France)");
+            QCOMPARE(birth->clock.timeZoneId, zoneId);
+            got = QString::fromStdString(formatDayMonthYearTime(birth->universal)) +
+                  u" +%1 s | %2 | "_s.arg(birth->extraSeconds.count()).arg(birth->clock.utcOffset.count()) +
+                  QString::fromStdString(std::string(offsetKindName(birth->clock.kind)));
+        }
+        QCOMPARE(got, expected);
+    }
+
+    // The row saved for earlier versions: the nearest whole hour, the eastern one of two, within 0..25.
+    void nearestRow_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("row");
+        QTest::newRow("Paris mean time") << 561 << 12;
+        QTest::newRow("Brest mean time") << -1077 << 12;
+        QTest::newRow("central Europe") << 3600 << 13;
+        QTest::newRow("India, half an hour") << 19800 << 18;
+        QTest::newRow("Marquesas, half an hour west") << -34200 << 3;
+        QTest::newRow("Kiribati, beyond the list") << 50400 << 25;
+    }
+    void nearestRow() {
+        QFETCH(int, offset);
+        QFETCH(int, row);
+        QCOMPARE(nearestTimeZoneRow(std::chrono::seconds{offset}), row);
+    }
 };
 
 QTEST_GUILESS_MAIN(BirthMomentTest)

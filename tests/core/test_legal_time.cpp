@@ -46,37 +46,38 @@ class LegalTimeTest : public QObject {
         QTest::addColumn<QString>("time");
         QTest::addColumn<int>("offset");  // seconds, local minus universal time
         QTest::addColumn<OffsetKind>("kind");
+        QTest::addColumn<int>("standard");  // the offset without summer time
         const QString paris = u"Paris (Paris, France)"_s, brest = u"Brest (Finistère, France)"_s;
         QTest::newRow("Paris 1944, German summer time") << paris << "14/07/1944"
-                                                        << "12h00" << 7200 << OffsetKind::Summer;
+                                                        << "12h00" << 7200 << OffsetKind::Summer << 3600;
         QTest::newRow("Paris 1975, no summer time") << paris << "01/07/1975"
-                                                    << "12h00" << 3600 << OffsetKind::Standard;
+                                                    << "12h00" << 3600 << OffsetKind::Standard << 3600;
         QTest::newRow("Paris 1976, first summer time") << paris << "15/08/1976"
-                                                       << "12h00" << 7200 << OffsetKind::Summer;
+                                                       << "12h00" << 7200 << OffsetKind::Summer << 3600;
         QTest::newRow("Paris 1900, Paris mean time") << paris << "01/01/1900"
-                                                     << "12h00" << 561 << OffsetKind::Standard;
+                                                     << "12h00" << 561 << OffsetKind::Standard << 561;
         QTest::newRow("Paris 1912, Greenwich time") << paris << "01/01/1912"
-                                                    << "12h00" << 0 << OffsetKind::Standard;
+                                                    << "12h00" << 0 << OffsetKind::Standard << 0;
         QTest::newRow("Brest 1880, its own mean time") << brest << "01/01/1880"
-                                                       << "12h00" << -1077 << OffsetKind::LocalMean;
+                                                       << "12h00" << -1077 << OffsetKind::LocalMean << -1077;
         QTest::newRow("Brest 1891, Paris mean time") << brest << "01/06/1891"
-                                                     << "12h00" << 561 << OffsetKind::Standard;
+                                                     << "12h00" << 561 << OffsetKind::Standard << 561;
         QTest::newRow("Strasbourg 1880, its own mean time")
             << u"Strasbourg (Bas-Rhin, France)"_s << "01/01/1880"
-            << "12h00" << 1860 << OffsetKind::LocalMean;
+            << "12h00" << 1860 << OffsetKind::LocalMean << 1860;
         QTest::newRow("London 1941, double summer time")
             << u"Londres (Angleterre, Royaume-Uni)"_s << "01/07/1941"
-            << "12h00" << 7200 << OffsetKind::Summer;
+            << "12h00" << 7200 << OffsetKind::Summer << 0;
         QTest::newRow("New York 1976, daylight time") << u"New York (New York, États-Unis)"_s << "04/07/1976"
-                                                      << "12h00" << -14400 << OffsetKind::Summer;
+                                                      << "12h00" << -14400 << OffsetKind::Summer << -18000;
         QTest::newRow("Montréal 1990, daylight time") << u"Montréal (Québec, Canada)"_s << "01/07/1990"
-                                                      << "12h00" << -14400 << OffsetKind::Summer;
+                                                      << "12h00" << -14400 << OffsetKind::Summer << -18000;
         QTest::newRow("Alger 1990, central European time all year")
             << u"Alger (Algérie)"_s << "01/07/1990"
-            << "12h00" << 3600 << OffsetKind::Standard;
+            << "12h00" << 3600 << OffsetKind::Standard << 3600;
         QTest::newRow("Saint-Denis de La Réunion 1985")
             << u"Saint-Denis (La Réunion, France)"_s << "15/08/1985"
-            << "12h00" << 14400 << OffsetKind::Standard;
+            << "12h00" << 14400 << OffsetKind::Standard << 14400;
     }
     void offsetOfAPlace() {
         QFETCH(QString, shown);
@@ -84,6 +85,7 @@ class LegalTimeTest : public QObject {
         QFETCH(QString, time);
         QFETCH(int, offset);
         QFETCH(OffsetKind, kind);
+        QFETCH(int, standard);
         const Place* where = place(shown);
         QVERIFY(where);
         const LegalTime legal = legalTimeAt(where->timeZoneId, where->longitude, at(date, time));
@@ -93,6 +95,7 @@ class LegalTimeTest : public QObject {
         QVERIFY2(std::abs(legal.offsets[0].utcOffset.count() - offset) <= 2,
                  QByteArray::number(static_cast<qlonglong>(legal.offsets[0].utcOffset.count())));
         QCOMPARE(legal.offsets[0].kind, kind);
+        QVERIFY(std::abs(legal.offsets[0].standardOffset().count() - standard) <= 2);
     }
 
     // Around the changes of 1976 in Paris (clocks forward 01h00 -> 02h00 on 28 March, back

@@ -8,6 +8,7 @@
 
 using namespace selenarc;
 namespace fs = std::filesystem;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -57,7 +58,7 @@ class PersonFileTest : public QObject {
         QFETCH(QByteArray, expected);
         const QString routine = QString(QTest::currentDataTag()).section(':', 0, 0);
         const std::string text = input.toStdString();
-        PersonRecord p{"", "", "", "", 7, {}};
+        PersonRecord p{"", "", "", "", 7, {}, {}, HourChoice::None};
         applyPersonFileContent(text, p);
         const std::string read = p.birthDate + "|" + p.birthTime + "|" + std::to_string(p.timeZoneRow) + "|" +
                                  p.events[0].date + "|" + p.events[0].name + "|" + p.events[11].date + "|" +
@@ -101,6 +102,41 @@ class PersonFileTest : public QObject {
         QCOMPARE(QByteArray::fromStdString(back.events[0].name), name);
     }
 
+    // The place after the 27 lines: written only when there is one, the choice of a repeated hour only
+    // when one was made; read back the same, in Windows-1252 when it fits.
+    void placeLines_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("choice");  // HourChoice
+        QTest::addColumn<QByteArray>("tail");
+        QTest::newRow("no place") << 0 << QString() << 0 << QByteArray("E-N=\r\n");
+        QTest::newRow("place") << 2980291 << u"Saint-Étienne (Loire, France)"_s << 0
+                               << QByteArray("E-N=\r\nLIE=2980291;Saint-\xC9tienne (Loire, France)\r\n");
+        QTest::newRow("summer") << 2988507 << u"Paris (Paris, France)"_s << int(HourChoice::Summer)
+                                << QByteArray("LIE=2988507;Paris (Paris, France)\r\nHEU=ete\r\n");
+        QTest::newRow("winter, beyond Windows-1252")
+            << 3093133 << u"Łódź (Łódź, Pologne)"_s << int(HourChoice::Winter)
+            << QByteArray(
+                   "\xC5\xBA"
+                   ", Pologne)\r\nHEU=hiver\r\n");
+    }
+    void placeLines() {
+        QFETCH(int, id);
+        QFETCH(QString, name);
+        QFETCH(int, choice);
+        QFETCH(QByteArray, tail);
+        PersonRecord person;
+        person.birthPlace = {std::uint32_t(id), name.toStdString()};
+        person.repeatedHour = HourChoice(choice);
+        const std::string bytes = encodePersonFile(person);
+        QVERIFY2(QByteArray::fromStdString(bytes).endsWith(tail), bytes.c_str());
+        PersonRecord back;
+        const PersonFileReading reading = applyPersonFileContent(bytes, back);
+        QVERIFY(reading.problems.empty());
+        QCOMPARE(back.birthPlace, person.birthPlace);
+        QCOMPARE(back.repeatedHour, person.repeatedHour);
+    }
+
     // What a damaged or foreign file gives: "value of Text1|name of row 0|zone|problems" when it is read,
     // "refused: problem" when it is no person file.
     void damagedFiles_data() {
@@ -122,6 +158,11 @@ class PersonFileTest : public QObject {
             << whole.left(60) << "01/01/1950||13|ligne 8 : le fichier s'arrête au milieu de cette ligne";
         QTest::newRow("cut at a line end")
             << whole.left(35) << "01/01/1950||13|ligne 3 : le fichier s'arrête après";
+        QTest::newRow("place without its identifier")
+            << whole + "LIE=Lyon\r\n"
+            << "01/01/1950||13|ligne 28 : lieu « Lyon » illisible, ignoré";
+        QTest::newRow("unknown reading of the hour") << whole + "HEU=midi\r\n"
+                                                     << "01/01/1950||13|ligne 28 : heure répétée « midi »";
         QTest::newRow("thirteen rows") << whole + "E-D=x\r\nE-N=y\r\n"
                                        << "01/01/1950||13|ligne 28 : plus de 12";
         QTest::newRow("binary") << "DNA=01/01/1950\r\n\x7F"
@@ -137,7 +178,7 @@ class PersonFileTest : public QObject {
     void damagedFiles() {
         QFETCH(QByteArray, input);
         QFETCH(QString, expected);
-        PersonRecord p{"", "", "", "", 7, {}};
+        PersonRecord p{"", "", "", "", 7, {}, {}, HourChoice::None};
         const PersonFileReading reading = applyPersonFileContent(input.toStdString(), p);
         const QString problem =
             reading.problems.empty() ? QString() : QString::fromStdString(reading.problems[0]);
@@ -180,7 +221,7 @@ class PersonFileTest : public QObject {
         QFETCH(QString, mentioned);
         const QString row = QTest::currentDataTag();
         const fs::path target = root_ / "Jean_Pierre#Dupont.atl";
-        PersonRecord person{"Jean Pierre", "Dupont", "29/02/1952", "12h00", 25, {}};
+        PersonRecord person{"Jean Pierre", "Dupont", "29/02/1952", "12h00", 25, {}, {}, HourChoice::None};
         PersonRecord other = person;
         const bool sameDate =
             row.startsWith("same") || row.startsWith("changed") || row.startsWith("replaced");

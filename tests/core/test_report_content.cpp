@@ -18,12 +18,17 @@ class ReportContentTest : public QObject {
   private slots:
     // The zone as listed but without the stray ", " that ends row 12; no zone line past the list.
     void birth() {
-        PersonRecord person{"", "", " 01/01/1950 ", "12h00", 12, {}};
-        QCOMPARE(joined(birthLines(person)),
+        PersonRecord person{"", "", " 01/01/1950 ", "12h00", 12, {}, {}, HourChoice::None};
+        QCOMPARE(joined(birthLines(person, {})),
                  "Né(e) le 01/01/1950 à 12h00\nFuseau horaire : (GMT      ) Greenwich, "
                  "Dublin, Lisbonne, Londres, Casablanca, Monrovia\n");
-        QCOMPARE(birthLines({"", "", "", "", 26, {}}).size(), 1u);
-        QCOMPARE(zoneLine({"", "", "", "", -1, {}}), "");
+        QCOMPARE(birthLines({"", "", "", "", 26, {}, {}, HourChoice::None}, {}).size(), 1u);
+        const BirthClock brest{3030300, "Brest (Finistère, France)", "Europe/Paris",
+                               std::chrono::seconds{-1077}, OffsetKind::LocalMean};
+        QCOMPARE(joined(birthLines(person, brest)),
+                 "Né(e) le 01/01/1950 à 12h00\nLieu de naissance : Brest "
+                 "(Finistère, France), UTC\u22120h17m57s, temps moyen local\n");
+        QCOMPARE(zoneLine({"", "", "", "", -1, {}, {}, HourChoice::None}), "");
     }
 
     // The cycles of today: the soli-lunar one between its two new moons with the quarter of today's
@@ -72,7 +77,7 @@ class ReportContentTest : public QObject {
             got += QString::fromStdString(row.cycle + '|' + row.span + '|' + row.today + '\n');
         }
         QCOMPARE(got, expected);
-        QCOMPARE(interpretationSubject({"Jean ", " Dupont", "", "", 0, {}}, today),
+        QCOMPARE(interpretationSubject({"Jean ", " Dupont", "", "", 0, {}, {}, HourChoice::None}, today),
                  "Jean Dupont, interprétation du " + formatDayMonthYear(today));
     }
 

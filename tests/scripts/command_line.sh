@@ -42,6 +42,12 @@ run 64 vide "selenarc : option inconnue : x" --help x
 run 64 vide "selenarc : option inconnue : -platform" -platform offscreen
 grep -q '^usage : selenarc' "$scratch/err" || fail "pas d'usage sur stderr après une option inconnue"
 
+# The places the completion offers, in its order; no display needed either.
+run 0 lieux "" --lieux "st eti"
+[ "$(head -n 1 "$scratch/out")" = "Saint-Étienne (Loire, France)" ] || fail "--lieux : $(head -n 1 "$scratch/out")"
+run 2 vide "Aucun lieu ne correspond à « qqzz »." --lieux qqzz
+run 64 vide "selenarc : option sans valeur : --lieux" --lieux
+
 # Person data that look like Qt's own options are only values.
 run 0 json "" --rapport --prenom -platform --nom Dupont "${now[@]}"
 run 0 json "" --rapport --prenom -reverse --nom Dupont "${now[@]}"

@@ -36,6 +36,36 @@ expect 64 "" --fuseau 26
 expect 64 "" --inconnue x
 expect 64 "" --aujourdhui "2026-12-06"
 expect 64 "" --prenom
+expect 64 "" --heure-repetee automne
+
+# A birthplace that names no place, or several; times the clocks skipped or showed twice.
+paris=(--lieu "Paris (Paris, France)")
+expect 2 "Lieu de naissance inconnu : « Nulle-Part-sur-Rien »." "${person[@]}" --lieu Nulle-Part-sur-Rien
+expect 2 "" "${person[@]}" --lieu brest
+tr -d '\r' < "$scratch/err" | grep -qxF "Brest (Bélarus)" || fail "--lieu brest : $(cat "$scratch/err")"
+expect 2 "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de 01h00 à 02h00." \
+    "${person[@]}" "${paris[@]}" --date 28/03/1976 --heure 01h30
+expect 2 "Cette heure a existé deux fois ce jour-là, les horloges ayant été retardées : précisez s'il s'agit de l'heure d'été (UTC+2) ou de l'heure d'hiver (UTC+1)." \
+    "${person[@]}" "${paris[@]}" --date 26/09/1976 --heure 00h30
+expect 0 "" "${person[@]}" "${now[@]}" "${paris[@]}" --date 26/09/1976 --heure 00h30 --heure-repetee hiver
+python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["BirthUT"] != "25/09/1976 23h30")' \
+    "$scratch/out" || fail "heure répétée, heure d'hiver"
+
+# Brest in 1880 kept its own mean time, 4.4863° west: 17 min 57 s behind universal time.
+expect 0 "" "${person[@]}" "${now[@]}" --lieu "Brest (Finistère, France)" --date 01/01/1880 --heure 12h00
+python3 - "$scratch/out" <<'EOF' || failures=$((failures + 1))
+import datetime, json, sys
+report = json.load(open(sys.argv[1]))
+universal = datetime.datetime(1880, 1, 1, 12, 0, 0) + datetime.timedelta(seconds=round(4.4863 * 240))
+jd = 2440587.5 + (universal - datetime.datetime(1970, 1, 1)).total_seconds() / 86400
+clock = {key: report[key] for key in ("BirthUT", "BirthPlace", "TimeZoneId", "UtcOffsetSeconds", "OffsetKind")}
+expected = {"BirthUT": "01/01/1880 12h17", "BirthPlace": "Brest (Finistère, France)",
+            "TimeZoneId": "Europe/Paris", "UtcOffsetSeconds": -1077, "OffsetKind": "temps moyen local"}
+# The day fraction of the minute is rounded to 1/100,000 day; the 57 seconds come on top of it.
+if clock != expected or abs(report["BirthJD"] - jd) > 1e-5 or abs(report["BirthJD"] - jd + 57 / 86400) < 1e-5:
+    print("ÉCHEC (Brest 1880) :", clock, report["BirthJD"], jd)
+    sys.exit(1)
+EOF
 
 # A full report for the worked person: 01/01/1950 12h00, GMT+1.
 expect 0 "" "${person[@]}" "${now[@]}" --evenement "15/05/1975=Mariage" --evenement "" \
@@ -56,6 +86,10 @@ expected = {
     "CurrentAge": 76,
     "NatalMoonSign": 3,
     "NatalSunSign": 10,
+    "BirthPlace": "",
+    "TimeZoneId": "Etc/GMT-1",
+    "UtcOffsetSeconds": 3600,
+    "OffsetKind": "fuseau",
 }
 problems = [f"{key}: {report.get(key)!r} au lieu de {value!r}" for key, value in expected.items()
             if report.get(key) != value]
@@ -118,6 +152,13 @@ for problem in problems:
 sys.exit(1 if problems else 0)
 EOF
 expect 2 "" --fichier "$scratch/absent#fichier.atl" "${now[@]}"
+
+# A saved place the list of places no longer holds: said, then computed with the row saved beside it.
+printf 'DNA=14/07/1975\r\nHNA=08h45\r\nFUS=12\r\nLIE=999999999;Atlantide (Océan)\r\n' > "$scratch/Zo#Atlantide.atl"
+expect 0 "Le lieu « Atlantide (Océan) » n'est plus dans la liste des lieux : l'heure de naissance est lue avec le fuseau horaire de la liste, sans heure d'été." \
+    --fichier "$scratch/Zo#Atlantide.atl" "${now[@]}"
+python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["BirthUT"] != "14/07/1975 08h45")' \
+    "$scratch/out" || fail "lieu disparu : pas calculé avec le fuseau de la fiche"
 
 if [ "$failures" -eq 0 ]; then
     echo "rapport : tout est conforme"

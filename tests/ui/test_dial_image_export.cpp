@@ -19,7 +19,7 @@ class DialImageExportTest : public QObject {
   private slots:
     void initTestCase() {
         session_ = std::make_unique<Session>(SELENARC_SOURCE_DIR "/data", [](const Message&) {});
-        const PersonRecord jean{"Jean", "Jean", "01/01/1950", "12h00", 13, {}};
+        const PersonRecord jean{"Jean", "Jean", "01/01/1950", "12h00", 13, {}, {}, HourChoice::None};
         QVERIFY(!session_->calculer(jean, makeDateTime(2026, 12, 6, 10, 30)));
     }
 

@@ -10,6 +10,7 @@
 #include "qt_support/message_box.h"
 
 using namespace selenarc;
+using namespace Qt::StringLiterals;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -436,6 +437,61 @@ class MainWindowTest : public QObject {
         QVERIFY(messages_.back().icon == MessageIcon::Program);
         QTest::mouseClick(first->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QTRY_VERIFY(HelpWindow::existing() == nullptr);
+    }
+
+    // A place typed and picked in the completion list gives the report's birth moment for that place
+    // (--lieu); the zone list shows its clock; a row chosen by hand drops the place.
+    void placeThenCalculer_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("pick");  // row of the completion list
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<int>("savedRow");  // "FUS=": nearest to the standard time
+        QTest::newRow("summer time") << "st eti" << 0 << "01/07/1980"
+                                     << "Saint-Étienne (Loire, France)"
+                                     << "Saint-Étienne : UTC+2, heure d'été" << 13;
+        QTest::newRow("second of two, own mean time") << "brest" << 1 << "01/01/1880"
+                                                      << "Brest (Finistère, France)"
+                                                      << "Brest : UTC\u22120h17m57s, temps moyen local" << 12;
+    }
+    void placeThenCalculer() {
+        QFETCH(QString, typed);
+        QFETCH(int, pick);
+        QFETCH(QString, date);
+        QFETCH(QString, place);
+        QFETCH(QString, clock);
+        QFETCH(int, savedRow);
+        typePerson({"Jean", "Dupont", date});
+        auto* field = child<QLineEdit>("t_lieu");
+        field->setFocus();
+        QTest::keyClicks(field, typed);
+        QAbstractItemView* popup = field->completer() ? field->completer()->popup() : nullptr;
+        QVERIFY(popup);
+        QTRY_VERIFY(popup->isVisible());
+        for (int i = 0; i <= pick; ++i) {
+            QTest::keyClick(popup, Qt::Key_Down);
+        }
+        QTest::keyClick(popup, Qt::Key_Return);
+        QCOMPARE(field->text(), place);
+        QVERIFY(window_->calculer());
+        auto* zones = child<QComboBox>("Combo1");
+        QCOMPARE(zones->currentText(), clock);
+        const PersonRecord shown = window_->person();
+        QCOMPARE(shown.timeZoneRow, savedRow);
+
+        PersonRecord byName = shown;
+        byName.birthPlace = {0, place.toStdString()};
+        Session report(SELENARC_SOURCE_DIR "/data", [](const Message&) {});
+        QVERIFY(!report.calculer(byName, makeDateTime(2026, 12, 6, 10, 30)));
+        QCOMPARE(window_->session().lunar().cycle.BirthJD, report.lunar().cycle.BirthJD);
+
+        zones->setCurrentIndex(5);
+        emit zones->activated(5);
+        QVERIFY(field->text().isEmpty());
+        QCOMPARE(zones->count(), 26);
+        QCOMPARE(window_->person().timeZoneRow, 5);
+        QVERIFY(window_->person().birthPlace.empty());
     }
 };
 

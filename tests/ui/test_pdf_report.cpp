@@ -8,7 +8,7 @@ using namespace selenarc;
 namespace {
 
 const CivilDateTime kNow = makeDateTime(2026, 12, 6, 10, 30);
-const PersonRecord kJean{"Jean", "Dupont", "01/01/1950", "12h00", 13, {}};
+const PersonRecord kJean{"Jean", "Dupont", "01/01/1950", "12h00", 13, {}, {}, HourChoice::None};
 
 }  // namespace
 
