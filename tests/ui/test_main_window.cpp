@@ -391,9 +391,10 @@ class MainWindowTest : public QObject {
         }
         if (stripRows == 1 && size.width() < 1000) {
             QCOMPARE(child<QPushButton>("Command1")->geometry(), QRect(864, 5, 65, 21));
-            const QSize dial = child<DialWidget>("Picture1")->size();
-            QVERIFY2(qAbs(dial.width() - 697) <= 6 && qAbs(dial.height() - 537) <= 6,
-                     qPrintable(QString("%1 x %2").arg(dial.width()).arg(dial.height())));
+            // The strip wrapped while the window was narrower: the tabs move up once the layout has run.
+            const auto* dial = child<DialWidget>("Picture1");
+            QTRY_VERIFY2(qAbs(dial->width() - 697) <= 6 && qAbs(dial->height() - 537) <= 6,
+                         qPrintable(QString("%1 x %2").arg(dial->width()).arg(dial->height())));
         }
     }
 
