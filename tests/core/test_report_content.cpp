@@ -2,7 +2,6 @@
 #include <numeric>
 
 #include "app/report_content.h"
-#include "support/dial_test_cycle.h"
 
 using namespace selenarc;
 
