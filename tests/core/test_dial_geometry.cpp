@@ -118,7 +118,7 @@ class DialGeometryTest : public QObject {
         QCOMPARE(c.saturn ? 0 : jupiterCycleYear(todayPlanetAngle(table, config.cycles, today)), c.year);
         QCOMPARE(surface.label(config.legend.endAge).caption, std::string(c.endAge));
         QStringList signs;
-        for (const std::string& name : config.pictures.names) {
+        for (const std::string_view name : config.pictures.names) {
             const SignPicture& picture = surface.picture(name);
             signs << QString::number(picture.visible ? picture.sign : 0);
         }
