@@ -1,8 +1,10 @@
 #include <QtTest>
 
+#include "calendar/birth_moment.h"
 #include "calendar/civil_time.h"
 
 using namespace selenarc;
+using namespace Qt::StringLiterals;
 
 class CivilTimeTest : public QObject {
     Q_OBJECT

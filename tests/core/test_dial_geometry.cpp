@@ -6,21 +6,21 @@
 #include "charts/soli_lunar_dial.h"
 #include "cycles/planet_today.h"
 #include "cycles/soli_lunar.h"
-#include "support/dial_test_cycle.h"
+#include "support/shipped_cycles.h"
 
 using namespace selenarc;
 
 namespace {
 
 const CivilDateTime kNow = makeDateTime(2015, 6, 1, 12, 0);
-const SoliLunarCycle kCycle = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0));
+const SoliLunarCycle kCycle = testing::cycle1950();
 
 // A planet dial drawn on a day: today's angle (negative: in no cycle), the stored cycle year, the end
-// age shown, the sign of the conjunction picture (0: hidden), the lines drawn.
+// age shown, the signs of the four quarter pictures (0: hidden), the lines drawn.
 struct PlanetCase {
     bool saturn;
-    int drawn, year, sign, lines;
-    const char *today, *endAge;
+    int drawn, year, lines;
+    const char *today, *endAge, *signs;
     float angle;
 };
 
@@ -44,10 +44,10 @@ class DialGeometryTest : public QObject {
         QFETCH(QPointF, place);
         std::array<ChartSurface, 2> dials{makeSoliLunarSurface(), makePlanetSurface(kJupiterDial)};
         SoliLunarChartState chart;
-        affiche_cycle(dials[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::silentSink()));
-        affiche_cycle_jupiter(
-            dials[1], testing::makeJupiterTable1950(), 5,
-            planetToday(testing::makeJupiterTable1950(), kJupiterCycles, CivilDate{kNow.day}));
+        affiche_cycle(dials[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::kSilent));
+        const PlanetCycleTable jupiter = testing::jupiter1950(CivilDate{kNow.day});
+        affiche_cycle_jupiter(dials[1], jupiter, 5,
+                              planetToday(jupiter, kJupiterCycles, CivilDate{kNow.day}));
         const std::string name = QTest::currentDataTag();
         std::optional<QPointF> found;
         for (const ChartSurface& s : dials) {
@@ -86,25 +86,31 @@ class DialGeometryTest : public QObject {
 
     // Today at its share of the cycle that contains it, whatever cycle is drawn (on the boundary day
     // of cycles 3 and 4 the later cycle's start, after the last day nowhere); the end age and the
-    // conjunction picture of the cycle drawn, from the row that starts with it (c - 1: every row's
-    // signs differ from the next one's, and the seventh Jupiter dial has its pictures). A redraw adds
-    // nothing; a cycle never offered draws nothing.
+    // quarter signs of the cycle drawn. Born 01/01/1950, Jupiter is in Aquarius at each return, at
+    // the first square in Taurus up to 1976 (cycle 3) and in Gemini from 1988 (cycle 4), in Virgo at
+    // the opposition, in Scorpio at the second square; Saturn is in Virgo at its returns, in
+    // Sagittarius at the first square, in Aquarius at the opposition of 1964 and Taurus at the
+    // square of 1972, in Pisces and Gemini in the later cycles. A redraw adds nothing; a cycle never
+    // offered draws nothing.
     void planetDial_data() {
         QTest::addColumn<PlanetCase>("c");
-        const float jupiter = static_cast<float>(2075.0 / 4363.0 * kTwoPi);
-        const float saturn = static_cast<float>(2373.0 / 10759.0 * kTwoPi);
-        QTest::newRow("jupiter 1") << PlanetCase{false, 1, 6, 2, 14, "01/06/2015", "11 ans", jupiter};
-        QTest::newRow("jupiter 2") << PlanetCase{false, 2, 6, 3, 14, "01/06/2015", "23 ans", jupiter};
-        QTest::newRow("jupiter 4, 3|4") << PlanetCase{false, 4, 1, 5, 15, "03/11/1985", "47 ans", 0};
-        QTest::newRow("jupiter 7, after") << PlanetCase{false, 7, 1, 8, 13, "17/08/2033", "83 ans", -1};
-        QTest::newRow("saturn 3") << PlanetCase{true, 3, 0, 4, 31, "01/06/2015", "88 ans", saturn};
-        QTest::newRow("jupiter 8") << PlanetCase{false, 8, 6, 0, 0, "01/06/2015", "", jupiter};
+        // 01/06/2015 in Jupiter's sixth cycle and Saturn's second.
+        const float j6 = static_cast<float>(2075.0 / 4363.0 * kTwoPi);
+        const float s2 = static_cast<float>(2373.0 / 10759.0 * kTwoPi);
+        QTest::newRow("jupiter 1") << PlanetCase{false, 1, 6, 14, "01/06/2015", "11 ans", "11 2 6 8", j6};
+        QTest::newRow("jupiter 3") << PlanetCase{false, 3, 6, 14, "01/06/2015", "35 ans", "11 2 6 8", j6};
+        QTest::newRow("jupiter 4, 3|4") << PlanetCase{false, 4, 1, 15, "03/11/1985", "47 ans", "11 3 6 8", 0};
+        QTest::newRow("jupiter 7, after")
+            << PlanetCase{false, 7, 1, 13, "17/08/2033", "83 ans", "11 3 6 8", -1};
+        QTest::newRow("saturn 1") << PlanetCase{true, 1, 0, 31, "01/06/2015", "29 ans", "6 9 11 2", s2};
+        QTest::newRow("saturn 3") << PlanetCase{true, 3, 0, 31, "01/06/2015", "88 ans", "6 9 12 3", s2};
+        QTest::newRow("jupiter 8") << PlanetCase{false, 8, 6, 0, "01/06/2015", "", "0 0 0 0", j6};
     }
     void planetDial() {
         QFETCH(PlanetCase, c);
         const PlanetDialConfig& config = c.saturn ? kSaturnDial : kJupiterDial;
-        const auto table = c.saturn ? testing::makeSaturnTable1950() : testing::makeJupiterTable1950();
         const CivilDate today = *parseDayMonthYear(c.today);
+        const auto table = c.saturn ? testing::saturn1950(today) : testing::jupiter1950(today);
         ChartSurface surface = makePlanetSurface(config);
         // Drawn first on a day inside the cycles: nothing of that drawing may stay.
         affiche_cycle_planete(surface, config, table, c.drawn,
@@ -115,8 +121,12 @@ class DialGeometryTest : public QObject {
                  c.angle < 0 ? std::nullopt : std::optional(c.angle));
         QCOMPARE(c.saturn ? 0 : jupiterCycleYear(todayPlanetAngle(table, config.cycles, today)), c.year);
         QCOMPARE(surface.label(config.legend.endAge).caption, std::string(c.endAge));
-        const SignPicture& conjunction = surface.picture(config.pictures.names[0]);
-        QCOMPARE(conjunction.visible ? conjunction.sign : 0, c.sign);
+        QStringList signs;
+        for (const std::string_view name : config.pictures.names) {
+            const SignPicture& picture = surface.picture(name);
+            signs << QString::number(picture.visible ? picture.sign : 0);
+        }
+        QCOMPARE(signs.join(' '), c.signs);
         // Ticks, the start radius, then one "Aujourd'hui" radius per cycle containing today.
         QCOMPARE(surface.lines.size(), size_t(c.lines));
         const ChartLabel& label = surface.label(config.freeLabel);
@@ -136,7 +146,7 @@ class DialGeometryTest : public QObject {
         cycle.table.PhaseSign[4] = 13;
         cycle.table.LifeDateText[3] = "2004/03/07";
         cycle.table.PhaseAge[5] = 12;
-        const PhaseAngles angles = phaseAngles(cycle, kNow, testing::silentSink());
+        const PhaseAngles angles = phaseAngles(cycle, kNow, testing::kSilent);
         affiche_cycle(surface, chart, cycle, 3, kNow, angles);
         for (int i = 0; i < 20; ++i) {
             affiche_libelle(surface, chart, 0.1f * i, QString("p%1").arg(i).toStdString(), kOrange);
@@ -146,7 +156,7 @@ class DialGeometryTest : public QObject {
 
         QVERIFY(!surface.label("Texte(2)").visible);
         QCOMPARE(surface.lines.size(), size_t(32 + 2));
-        QCOMPARE(openingNewMoonSign(cycle.table, 1), int16_t(2));
+        QCOMPARE(openingNewMoonSign(cycle.table, 1), int16_t(9));  // Sagittarius
         QVERIFY(!surface.picture("pb2").visible && !surface.picture("pb4").visible);
         QCOMPARE(surface.picture("pb3").sign, 10);
         QVERIFY(!surface.label("lage(0)").visible && surface.label("ladate(0)").visible);

@@ -3,13 +3,13 @@
 #include "charts/clearing.h"
 #include "charts/events_overlay.h"
 #include "charts/planet_dial.h"
-#include "support/dial_test_cycle.h"
+#include "support/shipped_cycles.h"
 
 using namespace selenarc;
 
 namespace {
 
-const SoliLunarCycle kCycle = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0));
+const SoliLunarCycle kCycle = testing::cycle1950();
 const CivilDateTime kNow = makeDateTime(2015, 6, 1, 12, 0);
 
 }  // namespace
@@ -70,13 +70,11 @@ class EventsOverlayTest : public QObject {
         std::array<ChartSurface, 3> s{makeSoliLunarSurface(), makePlanetSurface(kJupiterDial),
                                       makePlanetSurface(kSaturnDial)};
         SoliLunarChartState chart;
-        affiche_cycle(s[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::silentSink()));
-        affiche_cycle_jupiter(
-            s[1], testing::makeJupiterTable1950(), 5,
-            planetToday(testing::makeJupiterTable1950(), kJupiterCycles, CivilDate{kNow.day}));
-        affiche_cycle_saturne(
-            s[2], testing::makeSaturnTable1950(), 2,
-            planetToday(testing::makeSaturnTable1950(), kSaturnCycles, CivilDate{kNow.day}));
+        affiche_cycle(s[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::kSilent));
+        const PlanetCycleTable jupiter = testing::jupiter1950(CivilDate{kNow.day});
+        const PlanetCycleTable saturn = testing::saturn1950(CivilDate{kNow.day});
+        affiche_cycle_jupiter(s[1], jupiter, 5, planetToday(jupiter, kJupiterCycles, CivilDate{kNow.day}));
+        affiche_cycle_saturne(s[2], saturn, 2, planetToday(saturn, kSaturnCycles, CivilDate{kNow.day}));
 
         clearCharts(s[0], s[1], s[2], chart);
 

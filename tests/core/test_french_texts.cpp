@@ -71,25 +71,13 @@ struct Person {
     int age;
 };
 
-// Ages 5 to 85, each Saturn age window at both ends (the phase paragraphs change there).
+// Ages 5 to 85 in the three Saturn cycles, within an age window or not (each piece on its own is
+// checked too: the persons add the sentences that join them).
 constexpr Person kPersons[] = {
     {"age 5", "01/01/2021", 1, 5},
-    {"first square from", "01/01/2020", 1, 6},
-    {"first square to", "01/01/2018", 1, 8},
-    {"opposition from", "01/01/2012", 1, 14},
-    {"opposition to", "01/01/2010", 1, 16},
-    {"last square from", "01/01/2006", 1, 20},
-    {"last square to", "01/01/2004", 1, 22},
-    {"first return", "01/01/1999", 1, 27},
+    {"first square", "01/01/2020", 1, 6},
     {"second cycle start", "01/09/1996", 2, 30},
-    {"second cycle start to", "01/01/1995", 2, 31},
-    {"second square from", "01/01/1992", 2, 34},
-    {"second square to", "01/01/1990", 2, 36},
-    {"mid-life from", "01/01/1983", 2, 43},
-    {"mid-life to", "01/01/1980", 2, 46},
-    {"second last square from", "01/01/1975", 2, 51},
-    {"second last square to", "01/01/1972", 2, 54},
-    {"second return", "01/01/1969", 2, 57},
+    {"mid-life", "01/01/1983", 2, 43},
     {"age 85", "01/01/1941", 3, 85},
 };
 
@@ -144,24 +132,10 @@ class FrenchTextsTest : public QObject {
                 addText(QString("%1, %2").arg(person.why, tab), json[tab].toString().toStdString());
             }
         }
-        QElapsedTimer clock;
-        clock.start();
         QString failure;
         const auto findings = checkGrammar(lines_, failure);
         QVERIFY2(findings, qPrintable(failure));
         findings_ = *findings;
-        QMap<QString, int> byKind;
-        for (const QList<Finding>& onLine : findings_) {
-            for (const Finding& finding : onLine) {
-                ++byKind[finding.what];
-            }
-        }
-        QStringList counts;
-        for (auto kind = byKind.cbegin(); kind != byKind.cend(); ++kind) {
-            counts << QString("%1 × %2").arg(kind.value()).arg(kind.key());
-        }
-        qInfo("grammalecte-cli : %lld lignes en %lld ms ; relevé : %s", static_cast<long long>(lines_.size()),
-              static_cast<long long>(clock.elapsed()), qPrintable(counts.join(", ")));
     }
 
     // Nothing reported outside the allow-list, piece by piece and text by text.

@@ -112,6 +112,31 @@ class JulianDayTest : public QObject {
         }
         QCOMPARE(previous, 2634531.5 - 1);
     }
+
+    // A Julian day as a date and time to the minute: seconds dropped, a hair before midnight carried
+    // into the next day, Julian-calendar dates read on the proleptic Gregorian calendar, the range
+    // bounds after their message. Expected values worked out by hand from the day count of 1/1/2000.
+    void minute_data() {
+        QTest::addColumn<double>("jd");
+        QTest::addColumn<QString>("expected");  // "JJ/MM/AAAA HHhMM|messages"
+        QTest::newRow("J2000 noon") << 2451545.0 << "01/01/2000 12h00|0";
+        QTest::newRow("midnight") << 2451544.5 << "01/01/2000 00h00|0";
+        QTest::newRow("seconds dropped") << 2451545.0 + 59.0 / 86400 << "01/01/2000 12h00|0";
+        QTest::newRow("a hair before midnight") << 2451544.4999999 << "01/01/2000 00h00|0";
+        QTest::newRow("first Gregorian day") << 2299160.5 << "15/10/1582 00h00|0";
+        QTest::newRow("last Julian day, proleptic") << 2299160.25 << "04/10/1582 18h00|0";
+        QTest::newRow("29 February 1500 runs over") << 2268991.5 << "01/03/1500 00h00|0";
+        QTest::newRow("past the high bound") << 3e6 << "01/01/2501 00h00|1";
+    }
+    void minute() {
+        QFETCH(double, jd);
+        QFETCH(QString, expected);
+        int messages = 0;
+        const auto got = julianDayToMinute(jd, [&](const Message&) { ++messages; });
+        QVERIFY(got);
+        QCOMPARE(QString::fromStdString(formatDayMonthYearTime(*got)) + "|" + QString::number(messages),
+                 expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(JulianDayTest)

@@ -11,8 +11,9 @@ class LunarPhasesTest : public QObject {
     Q_OBJECT
   private slots:
     // The check values Meeus publishes with these coefficients (Astronomical Formulae for
-    // Calculators), UT cut to the minute; phase 0 NL, 1 PQ, 2 PL, 3 DQ (the quarters share a
-    // table, the sign of their correction differs).
+    // Calculators), cut to the minute; phase 0 NL, 1 PQ, 2 PL, 3 DQ (the quarters share a table,
+    // the sign of their correction differs). The formulas give dynamical time: the full moon of the
+    // lunar eclipse of 21/01/2000 is published at 04h40 UT (USNO), a minute of ΔT earlier.
     void phaseInstants_data() {
         QTest::addColumn<int>("phase");
         QTest::addColumn<int>("lunation");

@@ -2,7 +2,7 @@
 #include <numeric>
 
 #include "app/report_content.h"
-#include "support/dial_test_cycle.h"
+#include "support/shipped_cycles.h"
 
 using namespace selenarc;
 
@@ -39,8 +39,8 @@ class ReportContentTest : public QObject {
         QTest::newRow("all three")
             << true
             << "Cycle de vie, 1er cycle|du 05/11/1962 au 01/12/1992|pleine lune\n"
-               "Cycle socio-professionnel, 7e cycle|du 05/09/2021 au 16/08/2033|année 5 "
-               "sur 12\nCycle d'individuation, 3e cycle|du 01/12/2008 au "
+               "Cycle socio-professionnel, 7ème cycle|du 05/09/2021 au 16/08/2033|année 5 "
+               "sur 12\nCycle d'individuation, 3ème cycle|du 01/12/2008 au "
                "17/05/2038|opposition\n";
         const QString none = "|aucun cycle ne contient la date du jour|\n";
         QTest::newRow("none") << false
@@ -54,24 +54,17 @@ class ReportContentTest : public QObject {
         lunar.cycleEntries = {"Cycle prép. : jusqu'à 12 ans", "1er cycle : jusqu'à 42 ans"};
         lunar.cycle.table.LifeDateText[5] = "1962/11/05";
         lunar.cycle.table.LifeDateText[9] = "1992/12/01";
-        PlanetCycleResult jupiter{testing::makeJupiterTable1950(), {}, -1, 0, 0};
-        PlanetCycleResult saturn{testing::makeSaturnTable1950(), {}, -1, 0, 0};
-        for (int i = 1; i <= 7; ++i) {
-            const std::string entry = std::to_string(i) + (i == 1 ? "er" : "e") + " cycle : jusqu'à …";
-            jupiter.comboEntries.push_back(entry);
-            if (i <= 3) {
-                saturn.comboEntries.push_back(entry);
-            }
-        }
+        const CivilDate today = *parseDayMonthYear(current ? "06/12/2026" : "01/01/2050");
+        const PlanetCycleResult jupiter =
+            calcul_jupiter(testing::kBirth1950, today, testing::shippedTables().jupiter);
+        const PlanetCycleResult saturn =
+            calcul_saturne(testing::kBirth1950, today, testing::shippedTables().saturn);
         RunState state;
         state.TodayPhaseAngle = 4.0f;
         state.JupiterCycleYear = 5;
         if (current) {
             lunar.currentCycle = lunar.currentCycleEntry = 1;
-            jupiter.currentCycle = 7;
-            saturn.currentCycle = 3;
         }
-        const CivilDate today = *parseDayMonthYear(current ? "06/12/2026" : "01/01/2050");
         QString got;
         for (const CurrentCycleRow& row : currentCycleRows(lunar, jupiter, saturn, state, today)) {
             got += QString::fromStdString(row.cycle + '|' + row.span + '|' + row.today + '\n');

@@ -4,7 +4,7 @@
 #include "charts/events_overlay.h"
 #include "charts/radius_notes.h"
 #include "charts/rim_labels.h"
-#include "support/dial_test_cycle.h"
+#include "support/shipped_cycles.h"
 
 using namespace selenarc;
 
@@ -74,41 +74,22 @@ class RimLabelsTest : public QObject {
     }
 
     void age_data() {
-        QTest::addColumn<QString>("birth");
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("age");
-        QTest::newRow("birthday reached") << "01/01/1950"
-                                          << "01/01/1975"
-                                          << "25 ans";
-        QTest::newRow("day before the birthday") << "01/01/1950"
-                                                 << "31/12/1974"
-                                                 << "24 ans";
-        QTest::newRow("birth day") << "15/08/1985"
-                                   << "15/08/1985"
-                                   << "0 an";
-        QTest::newRow("one year") << "15/08/1985"
-                                  << "20/09/1986"
-                                  << "1 an";
-        QTest::newRow("leap-day birth, 28 February") << "29/02/1992"
-                                                     << "28/02/1993"
-                                                     << "0 an";
-        QTest::newRow("leap-day birth, 1 March") << "29/02/1992"
-                                                 << "01/03/1993"
-                                                 << "1 an";
-        QTest::newRow("months before birth") << "15/08/1985"
-                                             << "01/09/1984"
-                                             << "moins d'un an avant la naissance";
-        QTest::newRow("parent born before") << "15/08/1985"
-                                            << "10/03/1955"
-                                            << "30 ans avant la naissance";
+        QTest::addColumn<QStringList>("birthDateAge");
+        QTest::newRow("birthday reached") << QStringList{"01/01/1950", "01/01/1975", "25 ans"};
+        QTest::newRow("day before the birthday") << QStringList{"01/01/1950", "31/12/1974", "24 ans"};
+        QTest::newRow("birth day") << QStringList{"15/08/1985", "15/08/1985", "0 an"};
+        QTest::newRow("one year") << QStringList{"15/08/1985", "20/09/1986", "1 an"};
+        QTest::newRow("leap-day birth, 28 February") << QStringList{"29/02/1992", "28/02/1993", "0 an"};
+        QTest::newRow("leap-day birth, 1 March") << QStringList{"29/02/1992", "01/03/1993", "1 an"};
+        QTest::newRow("months before birth")
+            << QStringList{"15/08/1985", "01/09/1984", "moins d'un an avant la naissance"};
+        QTest::newRow("parent born before")
+            << QStringList{"15/08/1985", "10/03/1955", "30 ans avant la naissance"};
     }
     void age() {
-        QFETCH(QString, birth);
-        QFETCH(QString, date);
-        QFETCH(QString, age);
-        QCOMPARE(QString::fromStdString(ageText(*parseDayMonthYear(birth.toStdString()),
-                                                *parseDayMonthYear(date.toStdString()))),
-                 age);
+        QFETCH(QStringList, birthDateAge);
+        const auto date = [&](int i) { return *parseDayMonthYear(birthDateAge[i].toStdString()); };
+        QCOMPARE(QString::fromStdString(ageText(date(0), date(1))), birthDateAge[2]);
     }
 
     // Each cycle from its new moon up to the next one, the boundary day in the later cycle.
@@ -128,7 +109,7 @@ class RimLabelsTest : public QObject {
         QFETCH(int, row);
         QFETCH(int, dayShift);
         QFETCH(QString, cycle);
-        const PhaseTable table = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0)).table;
+        const PhaseTable table = testing::cycle1950().table;
         CivilDateTime date = table.LifeDate[row];
         date.day += std::chrono::days{dayShift};
         QCOMPARE(QString::fromStdString(lunarCycleText(lunarCycleNumberOf(table, date))), cycle);
@@ -137,17 +118,17 @@ class RimLabelsTest : public QObject {
     // Plotted on cycle 2: an event of that cycle solid, one of another cycle dashed and in italics,
     // each with its note; the note is found on the radius and on the label, nowhere else.
     void eventNotesAndStyles() {
-        const SoliLunarCycle cycle = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0));
+        const SoliLunarCycle cycle = testing::cycle1950();
         ChartSurface surface = makeSoliLunarSurface();
         SoliLunarChartState chart;
         EventPlot events;
         const CivilDateTime now = makeDateTime(2015, 6, 1, 12, 0);
-        const PhaseAngles angles = phaseAngles(cycle, now, testing::silentSink());
+        const PhaseAngles angles = phaseAngles(cycle, now, testing::kSilent);
         affiche_cycle(surface, chart, cycle, 2, now, angles);
         EventRows rows;
         rows[0] = {formatDayMonthYear(CivilDate{cycle.table.LifeDate[6].day}), "Mère"};
         rows[1] = {"01/01/2040", ""};
-        QVERIFY(plotEvents(rows, events, surface, chart, cycle, now, angles, testing::silentSink()));
+        QVERIFY(plotEvents(rows, events, surface, chart, cycle, now, angles, testing::kSilent));
         const ChartLabel &inCycle = surface.label("Texte(2)"), &outside = surface.label("Texte(3)");
         const ChartLine &inLine = surface.lines[34], &outLine = surface.lines[35];
         QVERIFY(inLine.style == LineStyle::Solid && !inCycle.italic);

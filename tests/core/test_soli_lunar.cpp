@@ -102,7 +102,9 @@ class SoliLunarTest : public QObject {
 
     // Today on the life date of a row (shifted by some days): the cycle holding it, its opening
     // and closing life dates, the list with entries up to 100 years and always the one of today's
-    // cycle.
+    // cycle. Born 10/01/2000 at 12h00 UT, by hand: the new moon of 06/01/2000 18h14 lies 4 days and
+    // 90 hours before (life date 45 months earlier, 10/04/1996), that of 05/02/2000 13h04 26 days
+    // and 625 hours after (312 months later, 10/01/2026).
     void cycleOfToday_data() {
         QTest::addColumn<QString>("date");
         QTest::addColumn<int>("row");

@@ -15,15 +15,6 @@ namespace {
 constexpr std::string_view kKeyCharacters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
-bool isUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        if (nextCodePoint(text, pos) == kInvalidCodePoint) {
-            return false;
-        }
-    }
-    return true;
-}
-
 int fuzzParagraphs(const uint8_t* data, size_t size) {
     const std::string typeset = frenchTypography(asText(data, size));
     FUZZ_EXPECT(frenchTypography(typeset) == typeset, "second pass of the typography");
@@ -40,7 +31,7 @@ int fuzzParagraphs(const uint8_t* data, size_t size) {
         const bool control = std::ranges::any_of(text, [](char c) { return uint8_t(c) < 0x20 || c == 0x7F; });
         const bool cleanKey = !key.empty() && key.find_first_not_of(kKeyCharacters) == std::string::npos;
         FUZZ_EXPECT(cleanKey && !control && paragraph(*set, key) == text, "key [" + key + "]");
-        FUZZ_EXPECT(isUtf8(frenchTypography(text)), "typography of [" + key + "]");
+        FUZZ_EXPECT(isValidUtf8(frenchTypography(text)), "typography of [" + key + "]");
         written.append(key).append("\t").append(text).append("\r\n");
     }
     const auto again = parseParagraphText(written, "jupiter.txt", error);

@@ -6,7 +6,7 @@
 #include "charts/qt/dial_widget.h"
 #include "charts/qt/sign_pictures.h"
 #include "charts/soli_lunar_dial.h"
-#include "support/dial_test_cycle.h"
+#include "support/shipped_cycles.h"
 
 using namespace selenarc;
 
@@ -16,9 +16,9 @@ const float kEventAngle = 4.0f;
 static ChartSurface drawnDial() {
     ChartSurface surface = makeSoliLunarSurface();
     SoliLunarChartState chart;
-    const SoliLunarCycle cycle = testing::makeCycle(makeDateTime(1950, 1, 1, 11, 0));
+    const SoliLunarCycle cycle = testing::cycle1950();
     const CivilDateTime now = makeDateTime(2015, 6, 1, 12, 0);
-    affiche_cycle(surface, chart, cycle, 2, now, phaseAngles(cycle, now, testing::silentSink()));
+    affiche_cycle(surface, chart, cycle, 2, now, phaseAngles(cycle, now, testing::kSilent));
     affiche_ligne(surface, kEventAngle, kOrange);
     return surface;
 }
