@@ -3,11 +3,11 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTimer>
 
 #include "app/birth_place.h"
 #include "app/time_zones.h"
@@ -44,6 +44,8 @@ PlaceField::PlaceField(QWidget* parent, QComboBox* timeZoneList, GazetteerSource
     completer_->popup()->setMinimumWidth(twipsToPixels(5400));
     edit_->setCompleter(completer_);
     connect(edit_, &QLineEdit::textEdited, this, &PlaceField::offerCompletions);
+    // A long name is cut by the field: the tooltip shows it whole.
+    connect(edit_, &QLineEdit::textChanged, edit_, &QLineEdit::setToolTip);
     connect(completer_, qOverload<const QString&>(&QCompleter::activated), this, &PlaceField::choose);
     // A row chosen by hand overrides the place.
     connect(timeZoneList_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
@@ -80,6 +82,8 @@ void PlaceField::choose(const QString& shown) {
             chosen_ = {place->id, toUtf8(shown)};
         }
     }
+    // The completer puts the cursor after the name; its start is the part one reads.
+    QTimer::singleShot(0, edit_, [this] { edit_->setCursorPosition(0); });
 }
 
 const Place* PlaceField::place() const {
