@@ -1,9 +1,9 @@
 #pragma once
 
-#include <charconv>
 #include <concepts>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,13 +22,19 @@ std::string_view trimmed(std::string_view text, std::string_view blanks = " \t")
 // text is empty, holds anything else or is too large for `Whole`.
 template <std::integral Whole>
 std::optional<Whole> parseWholeNumber(std::string_view digits) {
-    Whole value{};
-    if (digits.empty() || digits.front() < '0' || digits.front() > '9') {
-        return std::nullopt;  // from_chars would take a minus sign
-    }
-    const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (status != std::errc{} || end != digits.data() + digits.size()) {
+    if (digits.empty()) {
         return std::nullopt;
+    }
+    // A plain loop rather than std::from_chars: the tables read hundreds of thousands of short
+    // fields at start-up, and this one inlines.
+    constexpr Whole kLargest = std::numeric_limits<Whole>::max();
+    Whole value = 0;
+    for (const char c : digits) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
+        if (digit > 9 || value > (kLargest - static_cast<Whole>(digit)) / 10) {
+            return std::nullopt;
+        }
+        value = static_cast<Whole>(value * 10 + static_cast<Whole>(digit));
     }
     return value;
 }

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QGuiApplication>
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -41,6 +42,44 @@ int runReportCommand(selenarc::ReportOptions options, const std::filesystem::pat
                                &selenarc::writeReportPdf);
 }
 
+// Qt gets the program name only: every argument has been read before.
+struct QtArguments {
+    QtArguments(int argc, char* argv[]) : values{argc > 0 ? argv[0] : programName, nullptr} {}
+    char programName[9] = "selenarc";
+    int count = 1;
+    char* values[2];
+};
+
+void nameApplication() {
+    QCoreApplication::setApplicationName("selenarc");
+    QGuiApplication::setApplicationDisplayName("Selenarc");
+}
+
+std::string applicationFolder() {
+    return QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();
+}
+
+// The report and the list of places need no window system: a plain core application, and fonts
+// (an offscreen GUI application) only when a PDF is painted.
+int runHeadless(const selenarc::CommandLine& command, int argc, char* argv[]) {
+    qInstallMessageHandler(quietQtMessages);
+    if (command.mode == selenarc::ProgramMode::Report && !command.report.pdfFile.empty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QtArguments arguments(argc, argv);
+        QGuiApplication application(arguments.count, arguments.values);
+        nameApplication();
+        return runReportCommand(command.report, selenarc::findProgramFolder(applicationFolder()));
+    }
+    QtArguments arguments(argc, argv);
+    QCoreApplication application(arguments.count, arguments.values);
+    QCoreApplication::setApplicationName("selenarc");
+    const auto programFolder = selenarc::findProgramFolder(applicationFolder());
+    if (command.mode == selenarc::ProgramMode::Places) {
+        return selenarc::listPlaces(command.places, programFolder, std::cout, std::cerr);
+    }
+    return runReportCommand(command.report, programFolder);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -59,30 +98,16 @@ int main(int argc, char* argv[]) {
             return selenarc::kReportUsage;
         case selenarc::ProgramMode::Places:
         case selenarc::ProgramMode::Report:
-            // Headless: no window system needed (the PDF is painted offscreen).
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            qInstallMessageHandler(quietQtMessages);
-            break;
+            return runHeadless(command, argc, argv);
         case selenarc::ProgramMode::Window:
             break;
     }
-    // Qt gets the program name only: every argument has been read above.
-    char programName[] = "selenarc";
-    int qtArgc = 1;
-    char* qtArgv[] = {argc > 0 ? argv[0] : programName, nullptr};
-    QApplication application(qtArgc, qtArgv);
-    QApplication::setApplicationName("selenarc");
-    QApplication::setApplicationDisplayName("Selenarc");
+    QtArguments arguments(argc, argv);
+    QApplication application(arguments.count, arguments.values);
+    nameApplication();
     QApplication::setWindowIcon(selenarc::programIcon());
     selenarc::installQtTranslations(application);
-    const auto programFolder =
-        selenarc::findProgramFolder(QDir(QApplication::applicationDirPath()).absolutePath().toStdString());
-    if (command.mode == selenarc::ProgramMode::Places) {
-        return selenarc::listPlaces(command.places, programFolder, std::cout, std::cerr);
-    }
-    if (command.mode == selenarc::ProgramMode::Report) {
-        return runReportCommand(command.report, programFolder);
-    }
+    const auto programFolder = selenarc::findProgramFolder(applicationFolder());
     const auto dataFolder = selenarc::prepareDataFolder(selenarc::dataFolderBase(), programFolder);
     selenarc::MainWindow window(programFolder, {}, clockNow);
     selenarc::connectPersonFileMenus(window, dataFolder);
