@@ -5,7 +5,7 @@
 #include <tuple>
 #include <utility>
 
-#include "app/system_reason.h"
+#include "calendar/system_reason.h"
 #include "calendar/text.h"
 
 namespace selenarc {

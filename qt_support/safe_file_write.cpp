@@ -5,7 +5,7 @@
 #include <QSaveFile>
 #include <utility>
 
-#include "app/system_reason.h"
+#include "calendar/system_reason.h"
 
 namespace selenarc {
 

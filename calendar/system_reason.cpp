@@ -1,4 +1,4 @@
-#include "app/system_reason.h"
+#include "calendar/system_reason.h"
 
 #include <cerrno>
 #include <utility>
