@@ -28,10 +28,12 @@ std::optional<Whole> parseWholeNumber(std::string_view digits) {
     // A plain loop rather than std::from_chars: the tables read hundreds of thousands of short
     // fields at start-up, and this one inlines.
     constexpr Whole kLargest = std::numeric_limits<Whole>::max();
+    // Fewer digits than the type always holds need no overflow check.
+    const bool mayOverflow = digits.size() > static_cast<size_t>(std::numeric_limits<Whole>::digits10);
     Whole value = 0;
     for (const char c : digits) {
         const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
-        if (digit > 9 || value > (kLargest - static_cast<Whole>(digit)) / 10) {
+        if (digit > 9 || (mayOverflow && value > (kLargest - static_cast<Whole>(digit)) / 10)) {
             return std::nullopt;
         }
         value = static_cast<Whole>(value * 10 + static_cast<Whole>(digit));

@@ -49,34 +49,37 @@ std::optional<int> wholeNumber(std::optional<std::string_view> field) {
     return negative ? -*value : *value;
 }
 
-// Digits of line[first, first + count), or -1 when one of them is not a digit.
-int plainDigits(std::string_view line, size_t first, size_t count) {
-    return parseWholeNumber<int>(line.substr(first, count)).value_or(-1);
+// Digits of line[first, first + count), which the line holds, or -1 when one of them is not a digit.
+inline int plainDigits(std::string_view line, size_t first, size_t count) {
+    return parseWholeNumber<int>(std::string_view(line.data() + first, count)).value_or(-1);
+}
+
+std::optional<CivilDate> validDate(int day, int month, int year) {
+    if (day < 1 || month < 1) {
+        return std::nullopt;
+    }
+    const CivilDate date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                         std::chrono::day{static_cast<unsigned>(day)}};
+    return date.ok() ? std::optional(date) : std::nullopt;
 }
 
 std::optional<CivilDate> lineDate(std::string_view line) {
     // "DD/MM/YYYY", the shape of every line of the shipped tables, read directly; any other shape
     // (a blank or a sign in a field) goes through the field reader.
-    std::optional<int> day, month, year;
     if (line.size() >= 10 && line[2] == '/' && line[5] == '/') {
-        day = plainDigits(line, 0, 2);
-        month = plainDigits(line, 3, 2);
-        year = plainDigits(line, 6, 4);
+        const int day = plainDigits(line, 0, 2), month = plainDigits(line, 3, 2),
+                  year = plainDigits(line, 6, 4);
+        if (day >= 0 && month >= 0 && year >= 0) {
+            return validDate(day, month, year);
+        }
     }
-    if (!day || !month || !year || *day < 0 || *month < 0 || *year < 0) {
-        day = wholeNumber(columns(line, 1, 2));
-        month = wholeNumber(columns(line, 4, 2));
-        year = wholeNumber(columns(line, 7, 4));
-    }
-    if (!day || !month || !year || *day < 1 || *month < 1) {
+    const std::optional<int> day = wholeNumber(columns(line, 1, 2));
+    const std::optional<int> month = wholeNumber(columns(line, 4, 2));
+    const std::optional<int> year = wholeNumber(columns(line, 7, 4));
+    if (!day || !month || !year) {
         return std::nullopt;
     }
-    const CivilDate date{std::chrono::year{*year}, std::chrono::month{static_cast<unsigned>(*month)},
-                         std::chrono::day{static_cast<unsigned>(*day)}};
-    if (!date.ok()) {
-        return std::nullopt;
-    }
-    return date;
+    return validDate(*day, *month, *year);
 }
 
 // " HH:MM" in columns 13-18. Anything else there is a comment and is left alone; a time-shaped text
@@ -140,11 +143,11 @@ bool forEachLine(std::string_view content, Visit visit) {
     return true;
 }
 
-// Lines in the text, counted once so that a table's vector is sized before it is filled; CR LF
-// counts one line and a lone CR another.
-size_t lineCount(std::string_view content) {
-    const auto feeds = static_cast<size_t>(std::count(content.begin(), content.end(), '\n'));
-    return feeds > 0 ? feeds + 1 : static_cast<size_t>(std::count(content.begin(), content.end(), '\r')) + 1;
+// Room for every line of a table without counting them: a line holds at least a date and a sign,
+// and capacity beyond what is filled costs address space, not memory.
+size_t lineCapacity(std::string_view content) {
+    constexpr size_t kShortestLine = 12;
+    return content.size() / kShortestLine + 1;
 }
 
 }  // namespace
@@ -153,7 +156,7 @@ std::optional<IngressTable> parseIngressText(std::string_view content, const std
                                              std::string& error) {
     IngressTable table;
     table.fileName = fileName;
-    table.accepted.reserve(lineCount(content));
+    table.accepted.reserve(lineCapacity(content));
     const bool ok = forEachLine(content, [&](std::string_view line, int lineNumber) {
         const std::optional<CivilDate> date = lineDate(line);
         if (!date) {
@@ -163,7 +166,8 @@ std::optional<IngressTable> parseIngressText(std::string_view content, const std
         if (line.size() < 11 || (line[10] != 'R' && line[10] != 'D')) {
             return true;  // another motion code: the line says nothing
         }
-        if (line.size() < 12 || signIndexOfDigit(line[11]) == 0) {
+        const SignIndex sign = line.size() < 12 ? SignIndex{0} : signIndexOfDigit(line[11]);
+        if (sign == 0) {
             error = lineError(fileName, lineNumber, "signe illisible");
             return false;
         }
@@ -176,7 +180,11 @@ std::optional<IngressTable> parseIngressText(std::string_view content, const std
             error = lineError(fileName, lineNumber, "date antérieure à celle de la ligne précédente");
             return false;
         }
-        table.accepted.push_back({*date, signIndexOfDigit(line[11]), *time, lineNumber});
+        IngressLine& accepted = table.accepted.emplace_back();  // filled in place: a large table
+        accepted.date = *date;
+        accepted.sign = sign;
+        accepted.timeUT = *time;
+        accepted.lineNumber = lineNumber;
         return true;
     });
     if (!ok) {
@@ -189,7 +197,7 @@ std::optional<LunationTable> parseLunationText(std::string_view content, const s
                                                std::string& error) {
     LunationTable table;
     table.fileName = fileName;
-    table.lines.reserve(lineCount(content));
+    table.lines.reserve(lineCapacity(content));
     const bool ok = forEachLine(content, [&](std::string_view line, int lineNumber) {
         const std::optional<int> number = wholeNumber(columns(line, 1, 4));
         if (!number) {

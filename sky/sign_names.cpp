@@ -18,14 +18,4 @@ std::string signText(SignIndex sign) {
     return sign == 0 ? std::string() : std::to_string(sign);
 }
 
-SignIndex signIndexOfDigit(char c) {
-    if (c >= '1' && c <= '9') {
-        return static_cast<SignIndex>(c - '0');
-    }
-    if (c >= 'A' && c <= 'C') {
-        return static_cast<SignIndex>(10 + (c - 'A'));
-    }
-    return 0;
-}
-
 }  // namespace selenarc

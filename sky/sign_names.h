@@ -16,6 +16,14 @@ std::string SignName(SignIndex sign);
 std::string signText(SignIndex sign);
 
 // SignIndex of a SignDigit of the ephemeris tables ("1".."9", "A", "B", "C"), 0 for any other character.
-SignIndex signIndexOfDigit(char c);
+constexpr SignIndex signIndexOfDigit(char c) {
+    if (c >= '1' && c <= '9') {
+        return static_cast<SignIndex>(c - '0');
+    }
+    if (c >= 'A' && c <= 'C') {
+        return static_cast<SignIndex>(10 + (c - 'A'));
+    }
+    return 0;
+}
 
 }  // namespace selenarc
