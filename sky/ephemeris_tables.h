@@ -2,6 +2,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,9 +17,10 @@ namespace selenarc {
 // from `date` on, the body stands in `sign`.
 struct IngressLine {
     CivilDate date{};
-    SignIndex sign = 0;                          // 1..12
-    std::optional<std::chrono::minutes> timeUT;  // " HH:MM" after column 12, when the line has it
-    int lineNumber = 0;                          // 1-based, for messages
+    SignIndex sign = 0;  // 1..12
+    // " HH:MM" after column 12, when the line has it; minutes kept small, for the Moon's table is long
+    std::optional<std::chrono::duration<int16_t, std::ratio<60>>> timeUT;
+    int lineNumber = 0;  // 1-based, for messages
 };
 
 struct IngressTable {
