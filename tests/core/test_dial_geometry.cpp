@@ -31,33 +31,6 @@ Q_DECLARE_METATYPE(PlanetCase)
 class DialGeometryTest : public QObject {
     Q_OBJECT
   private slots:
-    // Row name: the label or picture, found on whichever dial has it.
-    void designSize_data() {
-        QTest::addColumn<QPointF>("place");
-        QTest::newRow("l_nl") << QPointF(4620, 4027 + 3704.84 + 40);
-        QTest::newRow("ladate(6)") << QPointF(5267, 5637.8);
-        QTest::newRow("pjs1") << QPointF(5267, 6473.2);
-    }
-    void designSize() {
-        QFETCH(QPointF, place);
-        std::array<ChartSurface, 2> dials{makeSoliLunarSurface(), makePlanetSurface(kJupiterDial)};
-        SoliLunarChartState chart;
-        affiche_cycle(dials[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::kSilent));
-        const PlanetCycleTable jupiter = testing::jupiter1950(CivilDate{kNow.day});
-        affiche_cycle_jupiter(dials[1], jupiter, 5,
-                              planetToday(jupiter, kJupiterCycles, CivilDate{kNow.day}));
-        const std::string name = QTest::currentDataTag();
-        std::optional<QPointF> found;
-        for (const ChartSurface& s : dials) {
-            const ChartLabel* label = s.findLabel(name);
-            const SignPicture* picture = s.findPicture(name);
-            if (label || picture) {
-                found = label ? QPointF(label->left, label->top) : QPointF(picture->left, picture->top);
-            }
-        }
-        QCOMPARE(found, std::optional(place));
-    }
-
     // Outside the rim, on the side of the anchor; the axes count as the left and upper halves.
     void rimLabelPlacement_data() {
         QTest::addColumn<float>("angle");

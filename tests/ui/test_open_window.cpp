@@ -93,11 +93,9 @@ class OpenWindowTest : public QObject {
         QCOMPARE(changeQuestions_, 1);  // "Ouvrir" after the changes, not after the save
     }
 
-    // One window, captioned and sized from its twips, listed only when created.
+    // One window, its list filled only when created.
     void oneWindowListedOnce() {
         QListWidget* list = openList();
-        QCOMPARE(list->window()->windowTitle(), "Ouvrir");
-        QCOMPARE(list->window()->size(), QSize(322, 338));
         QFile(home_->filePath("selenarc/a#b.atl")).open(QIODevice::WriteOnly);
         QCOMPARE(openList(), list);
         QCOMPARE(list->count(), 0);
