@@ -31,35 +31,6 @@ Q_DECLARE_METATYPE(PlanetCase)
 class DialGeometryTest : public QObject {
     Q_OBJECT
   private slots:
-    // Row name: the label or picture, found on whichever dial has it.
-    void designSize_data() {
-        QTest::addColumn<QPointF>("place");
-        QTest::newRow("l_nl") << QPointF(4620, 4027 + 3704.84 + 40);
-        QTest::newRow("j_pq") << QPointF(5227 + 3704.84 + 300, 3900);
-        QTest::newRow("ladate(1)") << QPointF(5227 + 1409.45 + 30, 3772);
-        QTest::newRow("ladate(6)") << QPointF(5267, 5637.8);
-        QTest::newRow("pjs1") << QPointF(5267, 6473.2);
-    }
-    void designSize() {
-        QFETCH(QPointF, place);
-        std::array<ChartSurface, 2> dials{makeSoliLunarSurface(), makePlanetSurface(kJupiterDial)};
-        SoliLunarChartState chart;
-        affiche_cycle(dials[0], chart, kCycle, 2, kNow, phaseAngles(kCycle, kNow, testing::kSilent));
-        const PlanetCycleTable jupiter = testing::jupiter1950(CivilDate{kNow.day});
-        affiche_cycle_jupiter(dials[1], jupiter, 5,
-                              planetToday(jupiter, kJupiterCycles, CivilDate{kNow.day}));
-        const std::string name = QTest::currentDataTag();
-        std::optional<QPointF> found;
-        for (const ChartSurface& s : dials) {
-            const ChartLabel* label = s.findLabel(name);
-            const SignPicture* picture = s.findPicture(name);
-            if (label || picture) {
-                found = label ? QPointF(label->left, label->top) : QPointF(picture->left, picture->top);
-            }
-        }
-        QCOMPARE(found, std::optional(place));
-    }
-
     // Outside the rim, on the side of the anchor; the axes count as the left and upper halves.
     void rimLabelPlacement_data() {
         QTest::addColumn<float>("angle");
@@ -69,7 +40,6 @@ class DialGeometryTest : public QObject {
         QTest::newRow("right, on the axis") << float(std::numbers::pi / 2) << false << QPointF(8096, 3772);
         QTest::newRow("7 rad, one turn back") << 7.0f << false << QPointF(7129, 6152);
         QTest::newRow("not a number") << std::nanf("") << true << QPointF(3722, 6846);
-        QTest::newRow("infinite") << INFINITY << true << QPointF(3722, 6846);
         QTest::newRow("huge, within one turn") << 1.0e30f << true << QPointF(1605, 1911);
     }
     void rimLabelPlacement() {
@@ -97,7 +67,6 @@ class DialGeometryTest : public QObject {
         // 01/06/2015 in Jupiter's sixth cycle and Saturn's second.
         const float j6 = static_cast<float>(2075.0 / 4363.0 * kTwoPi);
         const float s2 = static_cast<float>(2373.0 / 10759.0 * kTwoPi);
-        QTest::newRow("jupiter 1") << PlanetCase{false, 1, 6, 14, "01/06/2015", "11 ans", "11 2 6 8", j6};
         QTest::newRow("jupiter 3") << PlanetCase{false, 3, 6, 14, "01/06/2015", "35 ans", "11 2 6 8", j6};
         QTest::newRow("jupiter 4, 3|4") << PlanetCase{false, 4, 1, 15, "03/11/1985", "47 ans", "11 3 6 8", 0};
         QTest::newRow("jupiter 7, after")

@@ -75,8 +75,6 @@ struct Person {
 // checked too: the persons add the sentences that join them).
 constexpr Person kPersons[] = {
     {"age 5", "01/01/2021", 1, 5},
-    {"first square", "01/01/2020", 1, 6},
-    {"second cycle start", "01/09/1996", 2, 30},
     {"mid-life", "01/01/1983", 2, 43},
     {"age 85", "01/01/1941", 3, 85},
 };

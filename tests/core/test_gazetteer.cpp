@@ -48,15 +48,12 @@ class GazetteerTest : public QObject {
         QTest::addColumn<bool>("openEnd");
         QTest::addColumn<QString>("folded");
         QTest::newRow("accents, case, hyphen") << u"Saint-ÉTIENNE"_s << false << "saint etienne";
-        QTest::newRow("st and ste") << u"St-Étienne, Ste-Foy"_s << false << "saint etienne sainte foy";
         QTest::newRow("st still being typed") << u"st"_s << true << "st";
         QTest::newRow("st followed by a blank") << u"st "_s << true << "saint";
-        QTest::newRow("two-letter forms") << u"Œuvre Straße Æ"_s << false << "oeuvre strasse ae";
         QTest::newRow("apostrophes and diaeresis")
             << u"L’Haÿ-les-Roses d'Arc"_s << false << "l hay les roses d arc";
         QTest::newRow("Latin Extended-A, comma below")
             << u"Łódź Timișoara Ōsaka"_s << false << "lodz timisoara osaka";
-        QTest::newRow("combining accent") << u"E\u0301tienne"_s << false << "etienne";
         QTest::newRow("other scripts kept") << u"Москва"_s << false << u"Москва"_s;
         QTest::newRow("only punctuation") << u" - ' () "_s << false << "";
     }
@@ -75,26 +72,14 @@ class GazetteerTest : public QObject {
             << u"st etienne"_s
             << QStringList{u"Saint-Étienne (Loire, France)"_s,
                            u"Saint-Étienne-du-Rouvray (Seine-Maritime, France)"_s};
-        QTest::newRow("capitals and accents")
-            << u"SAINT-ÉTIENNE"_s << QStringList{u"Saint-Étienne (Loire, France)"_s};
-        QTest::newRow("a later word") << u"etienne"_s << QStringList{u"Saint-Étienne (Loire, France)"_s};
         QTest::newRow("equal names before longer ones, most populous first")
             << u"brest"_s << QStringList{u"Brest (Bélarus)"_s, u"Brest (Finistère, France)"_s};
-        QTest::newRow("exact before prefix")
-            << u"paris"_s << QStringList{u"Paris (Paris, France)"_s, u"Paris (Texas, États-Unis)"_s};
-        QTest::newRow("French name") << u"Londres"_s << QStringList{u"Londres (Angleterre, Royaume-Uni)"_s};
         QTest::newRow("local name of a French one")
             << u"london"_s << QStringList{u"Londres (Angleterre, Royaume-Uni)"_s};
-        QTest::newRow("Munich") << u"munich"_s << QStringList{u"Munich (Bavière, Allemagne)"_s};
-        QTest::newRow("Moscou") << u"moscou"_s << QStringList{u"Moscou (Russie)"_s};
-        QTest::newRow("Bruxelles") << u"bruxel"_s
-                                   << QStringList{u"Bruxelles (Région de Bruxelles-Capitale, Belgique)"_s};
         QTest::newRow("Montréal") << u"montreal"_s
                                   << QStringList{u"Montréal (Québec, Canada)"_s,
                                                  u"Montréal (Aude, France)"_s};
-        QTest::newRow("overseas") << u"saint-denis"_s << QStringList{u"Saint-Denis (La Réunion, France)"_s};
         QTest::newRow("nothing") << u"qqqzz"_s << QStringList{};
-        QTest::newRow("blank") << u"  "_s << QStringList{};
     }
     void completion() {
         QFETCH(QString, typed);
@@ -115,8 +100,6 @@ class GazetteerTest : public QObject {
             << u"Montréal"_s
             << QStringList{u"Montréal (Québec, Canada)"_s, u"Montréal (Aude, France)"_s,
                            u"Montréal (Gers, France)"_s};
-        QTest::newRow("Montréal in the Aude")
-            << u"MONTREAL (Aude, France)"_s << QStringList{u"Montréal (Aude, France)"_s};
         QTest::newRow("local name") << u"London"_s
                                     << QStringList{u"Londres (Angleterre, Royaume-Uni)"_s,
                                                    u"London (Ontario, Canada)"_s};
@@ -137,19 +120,12 @@ class GazetteerTest : public QObject {
         QTest::addColumn<QString>("error");
         const QString zone = u"Z\tEurope/Paris\n"_s;
         QTest::newRow("empty") << QString() << u"Liste des lieux vide."_s;
-        QTest::newRow("comments only") << u"# rien\n"_s + zone << u"Liste des lieux vide."_s;
         QTest::newRow("missing field")
             << zone + u"1\tA\t\t\tFrance\t48.1\t2.1\t0\n"_s << u"Liste des lieux illisible : ligne 2."_s;
-        QTest::newRow("extra field") << zone + u"1\tA\t\t\tFrance\t48.1\t2.1\t0\t5\t9\n"_s
-                                     << u"Liste des lieux illisible : ligne 2."_s;
         QTest::newRow("latitude beyond the pole")
             << zone + u"1\tA\t\t\tFrance\t90.5\t2.1\t0\t5\n"_s << u"Liste des lieux illisible : ligne 2."_s;
-        QTest::newRow("longitude not a number")
-            << zone + u"1\tA\t\t\tFrance\t48.1\t2,1\t0\t5\n"_s << u"Liste des lieux illisible : ligne 2."_s;
         QTest::newRow("zone not listed")
             << zone + u"1\tA\t\t\tFrance\t48.1\t2.1\t1\t5\n"_s << u"Liste des lieux illisible : ligne 2."_s;
-        QTest::newRow("no name") << zone + u"1\t\t\t\tFrance\t48.1\t2.1\t0\t5\n"_s
-                                 << u"Liste des lieux illisible : ligne 2."_s;
     }
     void unreadableList() {
         QFETCH(QString, text);
@@ -159,7 +135,7 @@ class GazetteerTest : public QObject {
         QCOMPARE(QString::fromStdString(message), error);
     }
 
-    // A list saved with Windows line ends reads the same; a missing file or a folder is refused.
+    // A list saved with Windows line ends reads the same; a missing file is refused.
     void smallListAndMissingFile() {
         std::string message;
         const auto small = Gazetteer::parse(
@@ -171,8 +147,6 @@ class GazetteerTest : public QObject {
         QCOMPARE((*small)[0].timeZoneId, "Europe/Paris");
         QVERIFY(!Gazetteer::load("absent/lieux.txt", message));
         QCOMPARE(message, "Liste des lieux introuvable : lieux.txt.");
-        QVERIFY(!Gazetteer::load(SELENARC_SOURCE_DIR "/data", message));
-        QCOMPARE(message, "Liste des lieux introuvable : data.");
     }
 };
 

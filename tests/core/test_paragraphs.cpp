@@ -10,7 +10,7 @@ namespace {
 
 const std::filesystem::path kSourceDir = SELENARC_SOURCE_DIR;
 
-// The spelling and grammar faults of the given openings, mended in the shipped pieces: key, the given
+// The spelling and grammar faults of the given openings, mended in the shipped pieces: keys, the given
 // words, the words shipped instead. Every other given word stands as it was.
 struct Mend {
     const char* key;
@@ -18,14 +18,8 @@ struct Mend {
     const char* mended;
 };
 constexpr Mend kMends[] = {
-    {"S-sign-1", "Vous être concerné", "Vous êtes concerné(e)"},
-    {"S-sign-2", "Vous être concerné", "Vous êtes concerné(e)"},
-    {"S-sign-3", "Vous être concerné", "Vous êtes concerné(e)"},
-    {"S-sign-4", "Vous être concerné", "Vous êtes concerné(e)"},
-    {"S-sign-5", "Vous être concerné", "Vous êtes concerné(e)"},
-    {"S-sign-6", "Vous être concerné", "Vous êtes concerné(e)"},
-    {"S-sign-7", "Vous être concerné", "Vous êtes concerné(e)"},
-    {"S-sign-8", "Vous être concerné", "Vous êtes concerné(e)"},
+    {"S-sign-1 S-sign-2 S-sign-3 S-sign-4 S-sign-5 S-sign-6 S-sign-7 S-sign-8", "Vous être concerné",
+     "Vous êtes concerné(e)"},
     {"B2", "Vous devez surmontez", "Vous devez surmonter"},
     {"PHASE-2-1", "d'avantage", "davantage"},
     {"PHASE-5-2", "Cette apogée", "Cet apogée"},
@@ -47,7 +41,7 @@ constexpr Mend kMends[] = {
 // The given opening of a key with its mends made; a mend that finds nothing to mend is a stale row.
 QString mendedOpening(const QString& key, QString opening) {
     for (const Mend& mend : kMends) {
-        if (key == mend.key) {
+        if (QString(mend.key).split(' ').contains(key)) {
             const QString given = QString::fromUtf8(mend.given);
             if (!opening.contains(given)) {
                 return "(mend not found: " + given + ")";
@@ -81,9 +75,11 @@ class ParagraphsTest : public QObject {
         }
         QCOMPARE(shipped_.size(), openings_.size());  // with a text for each key below: the same keys
         for (const Mend& mend : kMends) {             // and every mend names a key of the table
-            QVERIFY2(
-                std::ranges::any_of(openings_, [&](const QStringList& row) { return row[0] == mend.key; }),
-                mend.key);
+            for (const QString& key : QString(mend.key).split(' ')) {
+                QVERIFY2(
+                    std::ranges::any_of(openings_, [&](const QStringList& row) { return row[0] == key; }),
+                    mend.key);
+            }
         }
     }
 
@@ -109,7 +105,6 @@ class ParagraphsTest : public QObject {
         QTest::newRow("control") << QByteArray("I\ta\x01b")
                                  << "1 : le texte contient un caractère de contrôle.";
         QTest::newRow("Latin-1 e acute") << QByteArray("I1\tt\xE9t\xE9\n") << "1 : " + utf8;
-        QTest::newRow("cut at end") << QByteArray("I1\tpr\xC3") << "1 : " + utf8;
     }
     void parses() {
         QFETCH(QByteArray, content);

@@ -71,9 +71,7 @@ class PlanetCyclesTest : public QObject {
                                       << u"31/12/1952 31/12/1955 30/12/1958"_s;
         QTest::newRow("saturn 1950") << u"01/01/1950"_s << u"17/06/1979:29 01/12/2008:58 17/05/2038:88"_s
                                      << u"12/05/1957 20/09/1964 30/01/1972"_s;
-        QTest::newRow("jupiter october 1970") << u"01/10/1970"_s << u"12/09/1982:12"_s << QString();
         QTest::newRow("jupiter leap day") << u"29/02/1952"_s << u"08/02/1964:12"_s << QString();
-        QTest::newRow("jupiter 31 january") << u"31/01/1980"_s << u"11/01/1992:12"_s << QString();
         QTest::newRow("saturn leap day") << u"29/02/1952"_s << u"14/08/1981:29"_s << QString();
     }
     void cycles() {
@@ -129,12 +127,10 @@ class PlanetCyclesTest : public QObject {
         QTest::addColumn<QString>("dates");
         QTest::addColumn<int>("cycle");
         QTest::addColumn<int>("age");
-        QTest::newRow("jupiter birth day") << "01/01/1950 01/01/1950" << 1 << 0;
         QTest::newRow("jupiter on boundary 3") << "01/01/1950 03/11/1985" << 3 << 35;
         QTest::newRow("jupiter too old") << "01/01/1950 17/08/2033" << 0 << 83;
         QTest::newRow("jupiter before birth") << "01/01/1950 31/12/1949" << 0 << -1;
         QTest::newRow("saturn new year counts") << "31/12/1960 01/01/2026" << 3 << 66;
-        QTest::newRow("saturn too old") << "01/01/1900 01/01/2026" << 0 << 126;
     }
     void current() {
         QFETCH(QString, dates);

@@ -35,7 +35,6 @@ class RimLabelsTest : public QObject {
         QTest::addColumn<QList<float>>("takenAt");  // angles of labels already placed
         QTest::addColumn<int>("direction");         // 0 own place, +1 counter-clockwise, -1 clockwise
         QTest::newRow("free") << 1.0f << QList<float>{2.0f} << 0;
-        QTest::newRow("place taken by the same angle") << 1.0f << QList<float>{1.0f} << 1;
         QTest::newRow("neighbour clockwise") << 1.0f << QList<float>{0.98f} << 1;
         QTest::newRow("neighbour counter-clockwise") << 1.0f << QList<float>{1.02f} << -1;
         QTest::newRow("hemmed in on both sides") << 1.0f << QList<float>{0.97f, 1.0f, 1.03f, 0.94f} << 1;
@@ -75,10 +74,8 @@ class RimLabelsTest : public QObject {
 
     void age_data() {
         QTest::addColumn<QStringList>("birthDateAge");
-        QTest::newRow("birthday reached") << QStringList{"01/01/1950", "01/01/1975", "25 ans"};
         QTest::newRow("day before the birthday") << QStringList{"01/01/1950", "31/12/1974", "24 ans"};
         QTest::newRow("birth day") << QStringList{"15/08/1985", "15/08/1985", "0 an"};
-        QTest::newRow("one year") << QStringList{"15/08/1985", "20/09/1986", "1 an"};
         QTest::newRow("leap-day birth, 28 February") << QStringList{"29/02/1992", "28/02/1993", "0 an"};
         QTest::newRow("leap-day birth, 1 March") << QStringList{"29/02/1992", "01/03/1993", "1 an"};
         QTest::newRow("months before birth")
@@ -98,10 +95,8 @@ class RimLabelsTest : public QObject {
         QTest::addColumn<int>("dayShift");
         QTest::addColumn<QString>("cycle");
         QTest::newRow("before the first new moon") << 1 << -1 << "avant le cycle préparatoire";
-        QTest::newRow("first new moon") << 1 << 0 << "dans le cycle préparatoire";
         QTest::newRow("day before the second") << 5 << -1 << "dans le cycle préparatoire";
         QTest::newRow("second new moon") << 5 << 0 << "dans le 1er cycle";
-        QTest::newRow("full moon of the third lunation") << 11 << 0 << "dans le 2ème cycle";
         QTest::newRow("day before the last") << 21 << -1 << "dans le 4ème cycle";
         QTest::newRow("last new moon") << 21 << 0 << "après le 4ème cycle";
     }

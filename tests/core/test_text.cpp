@@ -31,8 +31,6 @@ class TextTest : public QObject {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("blanks and tabs") << QByteArray(" \t Jean Pierre\t ") << QByteArray("Jean Pierre");
-        QTest::newRow("only blanks") << QByteArray(" \t ") << QByteArray("");
-        QTest::newRow("empty") << QByteArray("") << QByteArray("");
         QTest::newRow("line break kept") << QByteArray("\nx\r") << QByteArray("\nx\r");
         QTest::newRow("no-break space kept") << QByteArray("\xC2\xA0x") << QByteArray("\xC2\xA0x");
     }
@@ -48,14 +46,11 @@ class TextTest : public QObject {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<qlonglong>("expected");  // -1: refused
         QTest::newRow("digits") << QByteArray("0025") << 25LL;
-        QTest::newRow("zero") << QByteArray("0") << 0LL;
         QTest::newRow("largest int") << QByteArray("2147483647") << 2147483647LL;
         QTest::newRow("one past the largest int") << QByteArray("2147483648") << -1LL;
         QTest::newRow("minus sign") << QByteArray("-3") << -1LL;
         QTest::newRow("plus sign") << QByteArray("+3") << -1LL;
         QTest::newRow("leading blank") << QByteArray(" 3") << -1LL;
-        QTest::newRow("trailing letter") << QByteArray("3a") << -1LL;
-        QTest::newRow("decimal point") << QByteArray("3.0") << -1LL;
         QTest::newRow("empty") << QByteArray("") << -1LL;
         QTest::newRow("Arabic-Indic digit") << QByteArray("\xD9\xA3") << -1LL;
     }
@@ -70,14 +65,10 @@ class TextTest : public QObject {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("lines");
         QTest::addColumn<bool>("endsWithBreak");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << "a|b" << true;
-        QTest::newRow("LF") << QByteArray("a\nb\n") << "a|b" << true;
-        QTest::newRow("lone CR") << QByteArray("a\rb\r") << "a|b" << true;
         QTest::newRow("mixed, last line cut") << QByteArray("a\r\nb\rc\nd") << "a|b|c|d" << false;
         QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << "a||b" << false;
         QTest::newRow("CR CR LF is two breaks") << QByteArray("a\r\r\nb\n") << "a||b" << true;
         QTest::newRow("empty lines kept") << QByteArray("\n\n") << "|" << true;
-        QTest::newRow("no break at all") << QByteArray("abc") << "abc" << false;
     }
     void linesWhateverTheirEnds() {
         QFETCH(QByteArray, text);
@@ -92,17 +83,13 @@ class TextTest : public QObject {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<uint>("first");  // the first code point, or kInvalidCodePoint
         QTest::addColumn<int>("consumed");
-        QTest::newRow("ASCII") << QByteArray("A") << uint('A') << 1;
-        QTest::newRow("é") << QByteArray("\xC3\xA9") << 0xE9u << 2;
         QTest::newRow("euro sign") << QByteArray("\xE2\x82\xAC") << 0x20ACu << 3;
         QTest::newRow("emoji") << QByteArray("\xF0\x9F\x98\x80") << 0x1F600u << 4;
         QTest::newRow("largest code point") << QByteArray("\xF4\x8F\xBF\xBF") << 0x10FFFFu << 4;
         QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << uint(kInvalidCodePoint) << 1;
         QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << uint(kInvalidCodePoint) << 1;
-        QTest::newRow("overlong three bytes") << QByteArray("\xE0\x80\xAF") << uint(kInvalidCodePoint) << 1;
         QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << uint(kInvalidCodePoint) << 1;
         QTest::newRow("cut sequence") << QByteArray("\xE2\x82") << uint(kInvalidCodePoint) << 1;
-        QTest::newRow("stray continuation") << QByteArray("\x80z") << uint(kInvalidCodePoint) << 1;
         QTest::newRow("Latin-1 é before ASCII") << QByteArray("\xE9t\xE9") << uint(kInvalidCodePoint) << 1;
     }
     void utf8Decoding() {
@@ -125,10 +112,8 @@ class TextTest : public QObject {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("problem");
         QTest::addColumn<int>("size");
-        QTest::newRow("empty file") << "file:0" << int(FileProblem::None) << 0;
         QTest::newRow("at the cap") << "file:64" << int(FileProblem::None) << 64;
         QTest::newRow("one byte past the cap") << "file:65" << int(FileProblem::TooLarge) << 0;
-        QTest::newRow("far past the cap") << "file:100000" << int(FileProblem::TooLarge) << 0;
         QTest::newRow("missing") << "missing" << int(FileProblem::Missing) << 0;
         QTest::newRow("folder") << "folder" << int(FileProblem::Folder) << 0;
         QTest::newRow("pipe, never opened") << "fifo" << int(FileProblem::NotRegular) << 0;

@@ -25,21 +25,11 @@ int fuzzPersonFile(const uint8_t* data, size_t size) {
     PersonRecord loaded, reloaded;
     const PersonFileReading reading = applyPersonFileContent(bytes, loaded);
     checkRecord(loaded, "loaded");
-    // A refused file names one reason and changes nothing; every problem names its line.
+    // A refused file names one reason and changes nothing.
     FUZZ_EXPECT(reading.readable ||
                     (reading.problems.size() == 1 && encodePersonFile(loaded) == encodePersonFile({})),
                 "refused");
-    for (const std::string& problem : reading.problems) {
-        FUZZ_EXPECT(problem.starts_with("ligne ") || problem.starts_with("le fichier est vide") ||
-                        problem.starts_with("aucune ligne"),
-                    problem);
-    }
     const std::string written = encodePersonFile(loaded);
-    // 27 lines, each ending with CR LF (the values hold neither), in Windows-1252 or after a UTF-8 mark.
-    FUZZ_EXPECT(std::ranges::count(written, '\r') == 27 && std::ranges::count(written, '\n') == 27, written);
-    FUZZ_EXPECT(written.starts_with("DNA=") || written.starts_with("\xEF\xBB\xBF"
-                                                                   "DNA="),
-                written);
     // What the program writes reads back exactly, without a problem.
     const PersonFileReading again = applyPersonFileContent(written, reloaded);
     FUZZ_EXPECT(again.readable && again.problems.empty(), written);

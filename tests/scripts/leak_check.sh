@@ -3,8 +3,8 @@
 # - a whole headless report: the entry checks, the three cycle computations, the three dials drawn
 #   (on their chart surfaces, then painted into the PDF), the persons/events plotted and the three
 #   interpretation texts assembled;
-# - a short random run of the real windows (the random-input test, when it is built beside the
-#   program): dials painted, interpretation, help and Ouvrir windows opened and closed.
+# - the main window's test (when it is built beside the program): dials painted and cleared, the
+#   help window opened and closed.
 # A definite leak or a memory error fails the test; leaks inside Qt, fontconfig and the system
 # libraries would be suppressed by tests/data/valgrind.supp. In a sanitizer build LeakSanitizer
 # takes valgrind's place.
@@ -68,9 +68,9 @@ check() {
 
 check rapport "$selenarc" "${run[@]}" "${with_pdf[@]}"
 
-windows=$(dirname "$selenarc")/tests/ui_test_random_input
+windows=$(dirname "$selenarc")/tests/ui_test_main_window
 if [ -x "$windows" ]; then
-    SELENARC_RANDOM_STEPS=200 check fenetres "$windows" randomRun
+    check fenetres "$windows" runWithoutCurrentCycleLeavesNoDial helpWindowIsOneInstanceWithTheExactText
 else
     echo "test des fenêtres absent : seul le rapport est vérifié"
 fi

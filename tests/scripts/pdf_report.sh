@@ -85,9 +85,6 @@ expect_failure() {
 }
 expect_failure "$scratch/absent/rapport.pdf" "le dossier « $scratch/absent » n'existe pas."
 [ ! -e "$scratch/absent" ] || fail "dossier créé"
-mkdir "$scratch/folder.pdf"
-expect_failure "$scratch/folder.pdf" "c'est un dossier."
-[ -z "$(ls -A "$scratch/folder.pdf")" ] || fail "fichier laissé dans $scratch/folder.pdf"
 
 # A failed run writes no PDF at all.
 "$selenarc" --rapport --prenom Anne --nom Lefèvre --date 31/02/1962 --pdf "$scratch/none.pdf" > /dev/null 2>&1

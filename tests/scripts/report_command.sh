@@ -21,25 +21,16 @@ expect() {
 now=(--aujourdhui "06/12/2026 10h30")
 person=(--prenom Jean --nom Dupont)
 
-# Checks, in the order of "Calculer" (the messages themselves are the entry checks'), and a bad
-# option after --rapport.
-expect 2 "Le prénom doit être saisi" --nom Dupont "${now[@]}"
-expect 2 "Date de naissance : format incorrect : __/__/____" "${person[@]}" --date 31/04/1950 --heure 12h60 "${now[@]}"
+# Births outside the tables, and a choice of hour the option does not know (the other checks' messages
+# are pinned by the unit tests).
 expect 2 "Date de naissance : hors des tables (du 01/01/1820 au 31/12/2280)" "${person[@]}" --date 31/12/1819 "${now[@]}"
-expect 2 "Date ligne 2 : format incorrect : __/__/____" "${person[@]}" "${now[@]}" \
-    --evenement "01/01/1980=A" --evenement "31/02/1980=B"
-expect 64 "selenarc : fuseau horaire invalide (0 à 25) : 26" --fuseau 26
 expect 64 "" --heure-repetee automne
 
-# A birthplace that names no place, or several; times the clocks skipped or showed twice.
+# A birthplace that names no place, or several; an hour the clocks showed twice, with its choice.
 paris=(--lieu "Paris (Paris, France)")
 expect 2 "Lieu de naissance inconnu : « Nulle-Part-sur-Rien »." "${person[@]}" --lieu Nulle-Part-sur-Rien
 expect 2 "" "${person[@]}" --lieu brest
 tr -d '\r' < "$scratch/err" | grep -qxF "Brest (Bélarus)" || fail "--lieu brest : $(cat "$scratch/err")"
-expect 2 "Cette heure n'a pas existé : ce jour-là, les horloges sont passées de 01h00 à 02h00." \
-    "${person[@]}" "${paris[@]}" --date 28/03/1976 --heure 01h30
-expect 2 "Cette heure a existé deux fois ce jour-là, les horloges ayant été retardées : précisez s'il s'agit de l'heure d'été (UTC+2) ou de l'heure d'hiver (UTC+1)." \
-    "${person[@]}" "${paris[@]}" --date 26/09/1976 --heure 00h30
 expect 0 "" "${person[@]}" "${now[@]}" "${paris[@]}" --date 26/09/1976 --heure 00h30 --heure-repetee hiver
 python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["BirthUT"] != "25/09/1976 23h30")' \
     "$scratch/out" || fail "heure répétée, heure d'hiver"
@@ -112,8 +103,7 @@ EOF
 
 # The first dial of each planet opens on the natal sign, births all over the tables' range; with no
 # current cycle the dials show no sign.
-for birth in 01/01/1820 15/06/1850 29/02/1880 15/06/1899 31/12/1935 15/06/1970 10/10/2001 15/06/2063 \
-             15/06/2150 31/12/2279; do
+for birth in 01/01/1820 29/02/1880 15/06/2063 31/12/2279; do
     expect 0 "" "${person[@]}" --date "$birth" --aujourdhui "01/01/$((${birth:6:4} + 2)) 12h00"
     python3 - "$scratch/out" "$birth" <<'EOF' || failures=$((failures + 1))
 import json, sys

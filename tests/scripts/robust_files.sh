@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Person files and data that cannot be lost, hijacked or silently wrong: two saves of one person at
 # once, planted symbolic links, a pipe named like a person file, and data folders with a missing file
-# or a damaged table.
+# or a damaged table (the readers' own messages are pinned by the unit tests).
 source "$(dirname "$0")/../support/script_checks.sh"
 source_dir=$2
 save_person=$(dirname "$selenarc")/tests/save_person
@@ -55,18 +55,8 @@ elapsed=$((($(date +%s%N) - start) / 1000000))
 grep -qxF "« $scratch/F#o.atl » n'est pas un fichier ordinaire (tube, périphérique ou prise), pas une fiche." \
     "$scratch/err" || fail "tube : message « $(cat "$scratch/err") »"
 
-# A damaged but readable person file is said, line by line, and computed.
 reference=$scratch/reference
 "$selenarc" --rapport --prenom Jean --nom Dupont --date 01/01/1950 "${now[@]}" > "$reference"
-mkdir -p "$scratch/lu"
-{
-    printf '\xEF\xBB\xBFDNA=01/01/1950\r\nHNA=12h00\r\nFUS=26\r\n'
-    for _ in $(seq 12); do printf 'E-D=\r\nE-N=\r\n'; done
-} > "$scratch/lu/Jean#Dupont.atl"
-"$selenarc" --rapport --fichier "$scratch/lu/Jean#Dupont.atl" "${now[@]}" > "$scratch/out" 2> "$scratch/err" ||
-    fail "fuseau 26 : statut $?"
-cmp -s "$scratch/out" "$reference" || fail "fuseau 26 : le rapport diffère de celui du fuseau 13"
-grep -qxF "ligne 3 : fuseau horaire « 26 » hors de 0 à 25, ignoré." "$scratch/err" || fail "fuseau 26 : « $(cat "$scratch/err") »"
 
 # A copy of the program beside a data folder (damaged by the commands given), run on the person of the worked example:
 # expect STATUS MESSAGE WHAT DAMAGE...
@@ -92,18 +82,11 @@ data="$(realpath "$scratch")/programme/data"
 
 expect_data 2 "Le dossier de données « $data » est incomplet : il y manque « sl.txt »." \
     "sl.txt absent" rm sl.txt
-expect_data 2 "Le dossier de données « $data » est incomplet : il y manque « signs/05_lion.svg »." \
-    "pictogramme absent" rm signs/05_lion.svg
-expect_data 2 "Le dossier de données « $data » est incomplet : il y manque « interpretation/jupiter.txt »." \
-    "textes absents" rm interpretation/jupiter.txt
 expect_data 2 "Table sl.txt, ligne 100 : lunaison -892 au lieu de -893 (il manque des lunaisons)" \
     "une lunaison en moins" sed -i 100d sl.txt
 expect_data 2 "Table so.txt, ligne 50 : entrée en Poisson après Capricorne (attendu : Verseau) ; une ligne manque ou est fausse" \
     "une entrée du Soleil en moins" sed -i 50d so.txt
-expect_data 2 "Table ss.txt, ligne 3 : entrée en Balance après Balance (attendu : Scorpion ou Vierge) ; une ligne manque ou est fausse" \
-    "une entrée de Saturne en moins" sed -i 3d ss.txt
 expect_data 0 "" "fins de ligne CR seules" "sed -i 's/\r\$//' sl.txt && tr '\n' '\r' < sl.txt > cr && mv cr sl.txt"
-expect_data 0 "" "fins de ligne LF seules" "sed -i 's/\r\$//' so.txt su.txt sj.txt ss.txt"
 
 [ "$failures" -eq 0 ] || { echo "$failures échec(s)"; exit 1; }
 echo "robust_files : tout est correct"

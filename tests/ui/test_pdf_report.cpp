@@ -37,7 +37,6 @@ class PdfReportTest : public QObject {
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("message");
         QTest::newRow("bare name") << "client" << QString("client.pdf") << "";
-        QTest::newRow("upper-case extension") << "client.PDF" << QString("client.PDF") << "";
         QTest::newRow("cancelled") << "" << QString() << "";
         QTest::newRow("missing folder")
             << "absent/c.pdf" << QString()
