@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/help_text.h"
 #include "app/qt/dial_image_export.h"
@@ -576,12 +577,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Leaving the window or opening a menu is not leaving the field.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !refusingName_) {
-            auto* field = static_cast<QLineEdit*>(watched);
-            pendingRefusal_ = true;
-            QTimer::singleShot(0, this, [this, field] {
-                pendingRefusal_ = false;
-                nameFieldRefuses(field);
-            });
+            // One check at a time, of the field left last: leaving a second field before the first check
+            // ran adds no second message.
+            const bool queued = pendingRefusal_ != nullptr;
+            pendingRefusal_ = static_cast<QLineEdit*>(watched);
+            if (!queued) {
+                QTimer::singleShot(0, this, [this] {
+                    QLineEdit* field = std::exchange(pendingRefusal_, nullptr);
+                    nameFieldRefuses(field);
+                });
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);

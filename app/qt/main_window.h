@@ -119,7 +119,7 @@ class MainWindow : public QMainWindow {
     AskChoice askChoice_;
     PersonRecord lastRunPerson_;  // the person of the last successful run, for the PDF report
     bool refusingName_ = false;
-    bool pendingRefusal_ = false;  // a name field was left with a forbidden character; its message is queued
+    QLineEdit* pendingRefusal_ = nullptr;  // the name field left last, whose check is queued
 };
 
 }  // namespace selenarc
