@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "calendar/text.h"
 #include "sky/sign_names.h"
@@ -262,28 +261,26 @@ std::string checkSignSequence(const IngressTable& table, SignMotion motion) {
 
 namespace {
 
+// The largest table read: far above the 1.5 MB of the Moon's, far below what would exhaust memory.
+constexpr std::uintmax_t kLargestTable = 64u << 20;
+
 std::optional<std::string> readFile(const std::filesystem::path& folder, const std::string& fileName,
                                     std::string& error) {
-    const std::filesystem::path path = folder / fileName;
-    std::error_code code;
-    if (!std::filesystem::is_regular_file(path, code)) {
-        error = "Table " + fileName + " introuvable";
-        return std::nullopt;
+    WholeFile file = readWholeFile(folder / fileName, kLargestTable);
+    switch (file.problem) {
+        case FileProblem::None:
+            return std::move(file.bytes);
+        case FileProblem::Missing:
+        case FileProblem::Folder:
+        case FileProblem::NotRegular:
+            error = "Table " + fileName + " introuvable";
+            return std::nullopt;
+        case FileProblem::Unreadable:
+        case FileProblem::TooLarge:
+            break;
     }
-    // One read into a buffer of the file's size: no stream copy, no growth.
-    std::ifstream in(path, std::ios::binary);
-    const auto size = std::filesystem::file_size(path, code);
-    std::string content;
-    if (in && !code) {
-        content.resize(static_cast<size_t>(size));
-        in.read(content.data(), static_cast<std::streamsize>(content.size()));
-        content.resize(static_cast<size_t>(in.gcount()));
-    }
-    if (!in.is_open() || in.bad() || code) {
-        error = "Table " + fileName + " illisible";
-        return std::nullopt;
-    }
-    return content;
+    error = "Table " + fileName + " illisible";
+    return std::nullopt;
 }
 
 bool loadIngress(const std::filesystem::path& folder, const std::string& fileName, SignMotion motion,
