@@ -17,23 +17,32 @@ person = ["--rapport", "--prenom", "Jean", "--nom", "Dupont", "--date", "01/01/1
           "--aujourdhui", "06/12/2026 10h30"]
 
 
-def measure(name, command):
-    cpu, wall = [], []
-    for _ in range(runs):
-        start = time.perf_counter()
-        child = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        _, status, usage = os.wait4(child.pid, 0)
-        wall.append((time.perf_counter() - start) * 1000)
-        cpu.append((usage.ru_utime + usage.ru_stime) * 1000)
-        if os.waitstatus_to_exitcode(status) != 0:
-            sys.exit(f"{name}: exit status {os.waitstatus_to_exitcode(status)}")
-    print(f"{name:28} CPU {statistics.median(cpu):6.1f} ms   wall {statistics.median(wall):6.1f} ms")
-    return statistics.median(cpu)
+def run(command):
+    """CPU and wall milliseconds of one run."""
+    start = time.perf_counter()
+    child = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(child.pid, 0)
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"{command[0]}: exit status {os.waitstatus_to_exitcode(status)}")
+    return (usage.ru_utime + usage.ru_stime) * 1000, (time.perf_counter() - start) * 1000
 
 
-bare = measure("bare QCoreApplication", [f"{build}/bench/startup/qt_bare_start", "core"])
-bare_gui = measure("bare QGuiApplication", [f"{build}/bench/startup/qt_bare_start", "gui"])
-report = measure("selenarc --rapport", [f"{build}/selenarc", *person])
 with tempfile.TemporaryDirectory() as scratch:
-    measure("selenarc --rapport --pdf", [f"{build}/selenarc", *person, "--pdf", f"{scratch}/rapport.pdf"])
-print(f"report / bare QCoreApplication: {report / bare:.2f}; / bare QGuiApplication: {report / bare_gui:.2f}")
+    commands = {
+        "bare QCoreApplication": [f"{build}/bench/startup/qt_bare_start", "core"],
+        "bare QGuiApplication": [f"{build}/bench/startup/qt_bare_start", "gui"],
+        "selenarc --rapport": [f"{build}/selenarc", *person],
+        "selenarc --rapport --pdf": [f"{build}/selenarc", *person, "--pdf", f"{scratch}/rapport.pdf"],
+    }
+    # Round robin, so that a change of load on the machine touches every program alike.
+    samples = {name: [] for name in commands}
+    for _ in range(runs):
+        for name, command in commands.items():
+            samples[name].append(run(command))
+median = {}
+for name, values in samples.items():
+    median[name] = statistics.median(cpu for cpu, _ in values)
+    print(f"{name:28} CPU {median[name]:6.1f} ms   wall {statistics.median(wall for _, wall in values):6.1f} ms")
+report = median["selenarc --rapport"]
+print(f"report / bare QCoreApplication: {report / median['bare QCoreApplication']:.2f}; "
+      f"/ bare QGuiApplication: {report / median['bare QGuiApplication']:.2f}")
