@@ -44,6 +44,17 @@ const SignPictures& pictures() {
     return loaded;
 }
 
+// Cycle `shown` of the soli-lunar dial drawn with the event rows plotted on it.
+ChartSurface drawWithEvents(const SoliLunarCycle& cycle, int shown, const EventRows& rows) {
+    ChartSurface surface = makeSoliLunarSurface();
+    SoliLunarChartState chart;
+    EventPlot events;
+    const PhaseAngles angles = phaseAngles(cycle, kNow, kSilent);
+    affiche_cycle(surface, chart, cycle, shown, kNow, angles);
+    plotEvents(rows, events, surface, chart, cycle, kNow, angles, kSilent);
+    return surface;
+}
+
 // A whole soli-lunar drawing with twelve persons/events, painted at 100 %.
 void BM_SoliLunarDrawAndPaint(benchmark::State& s) {
     const SoliLunarCycle cycle = benchCycle();
@@ -54,12 +65,7 @@ void BM_SoliLunarDrawAndPaint(benchmark::State& s) {
     }
     QImage image(697, 537, QImage::Format_RGB32);
     for (auto _ : s) {
-        ChartSurface surface = makeSoliLunarSurface();
-        SoliLunarChartState chart;
-        EventPlot events;
-        const PhaseAngles angles = phaseAngles(cycle, kNow, kSilent);
-        affiche_cycle(surface, chart, cycle, 3, kNow, angles);
-        plotEvents(rows, events, surface, chart, cycle, kNow, angles, kSilent);
+        const ChartSurface surface = drawWithEvents(cycle, 3, rows);
         QPainter painter(&image);
         DialRenderer(&pictures()).paint(painter, surface);
         benchmark::DoNotOptimize(image.constBits());
@@ -78,12 +84,7 @@ void BM_CrowdedEventLabels(benchmark::State& s) {
                    "Personne " + std::to_string(i)};
     }
     for (auto _ : s) {
-        ChartSurface surface = makeSoliLunarSurface();
-        SoliLunarChartState chart;
-        EventPlot events;
-        const PhaseAngles angles = phaseAngles(cycle, kNow, kSilent);
-        affiche_cycle(surface, chart, cycle, 2, kNow, angles);
-        plotEvents(rows, events, surface, chart, cycle, kNow, angles, kSilent);
+        const ChartSurface surface = drawWithEvents(cycle, 2, rows);
         benchmark::DoNotOptimize(surface.labels.data());
     }
 }
