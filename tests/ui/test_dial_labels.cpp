@@ -72,27 +72,24 @@ class DialLabelsTest : public QObject {
             SELENARC_SOURCE_DIR "/data", [](const Message&) {}, [today] { return today; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const auto edit = [&](const QString& name) { return window.findChild<QLineEdit*>(name); };
-        const auto dial = [&](const QString& name) -> const ChartSurface& {
-            return window.findChild<DialWidget*>(name)->surface();
-        };
-        const QStringList fields{"t_prenom", "t_nom", "Text1", "Text2"};
-        for (int i = 0; i < 4; ++i) {
-            edit(fields[i])->setText((QStringList{"Anne", "Martin"} + birth)[i]);
-        }
-        window.findChild<QComboBox*>("Combo1")->setCurrentIndex(birth[2].toInt());
+        const auto child = [&](const QString& name) { return window.findChild<QWidget*>(name); };
+        static_cast<QLineEdit*>(child("t_prenom"))->setText("Anne");
+        static_cast<QLineEdit*>(child("t_nom"))->setText("Martin");
+        static_cast<QLineEdit*>(child("Text1"))->setText(birth[0]);
+        static_cast<QLineEdit*>(child("Text2"))->setText(birth[1]);
+        static_cast<QComboBox*>(child("Combo1"))->setCurrentIndex(birth[2].toInt());
         QVERIFY(window.calculer());
         for (int i = 0; i < 12; ++i) {
-            edit(QString("s_date_%1").arg(i))
+            static_cast<QLineEdit*>(child(QString("s_date_%1").arg(i)))
                 ->setText(firstEvent.addDays(i * daysApart).toString("dd/MM/yyyy"));
-            edit(QString("s_pers_%1").arg(i))
+            static_cast<QLineEdit*>(child(QString("s_pers_%1").arg(i)))
                 ->setText(i % 3 ? QString("Événement %1").arg(i + 1) : "Grand-mère maternelle Joséphine");
         }
-        auto* cycles = window.findChild<QComboBox*>("Combo2");
+        auto* cycles = static_cast<QComboBox*>(child("Combo2"));
         for (int shown = 0; shown < cycles->count(); ++shown) {
             cycles->setCurrentIndex(shown);
-            QTest::mouseClick(window.findChild<QPushButton*>("Command8"), Qt::LeftButton);
-            const ChartSurface& lunar = dial("Picture1");
+            QTest::mouseClick(static_cast<QPushButton*>(child("Command8")), Qt::LeftButton);
+            const ChartSurface& lunar = static_cast<DialWidget*>(child("Picture1"))->surface();
             for (int i = 0; i < 14; ++i) {
                 QVERIFY(lunar.findLabel(QString("Texte(%1)").arg(i).toStdString())->visible);
             }
@@ -100,12 +97,12 @@ class DialLabelsTest : public QObject {
             QCOMPARE(lunar.findLabel("Texte(1)")->caption, "Aujourd'hui");
             checkDial(lunar, QString("cycle de vie %1").arg(shown + 1));
         }
-        for (const auto& [list, picture] :
-             {std::pair{"Combo3", "Picture2"}, std::pair{"Combo4", "Picture3"}}) {
-            auto* planetCycles = window.findChild<QComboBox*>(list);
+        for (const auto& [list, dial] : {std::pair{"Combo3", "Picture2"}, std::pair{"Combo4", "Picture3"}}) {
+            auto* planetCycles = static_cast<QComboBox*>(child(list));
             for (int shown = 0; shown < planetCycles->count(); ++shown) {
                 planetCycles->setCurrentIndex(shown);
-                checkDial(dial(picture), QString("%1 %2").arg(picture).arg(shown));
+                checkDial(static_cast<DialWidget*>(child(dial))->surface(),
+                          QString("%1 %2").arg(dial).arg(shown));
             }
         }
     }
