@@ -16,28 +16,16 @@ if [ "$(printf 'maisonn\n' | hunspell -d fr -l 2>&1)" != "maisonn" ]; then
 fi
 [ -f "$allow" ] || { echo "Liste de mots admis manquante : $allow"; exit 1; }
 
-allowed_words() {
-    grep -v -e '^#' -e '^[[:space:]]*$' "$allow" || true
-}
-
-# The text of each piece: what follows the first tab of every line that is not a comment.
-piece_texts() {
-    grep -v '^#' "$1" | grep $'\t' | cut -f2- | tr -d '\r' || true
-}
-
 status=0
 for name in cycle-de-vie jupiter saturne; do
     file="$folder/$name.txt"
-    if [ ! -f "$file" ]; then
-        echo "Fichier de textes manquant : $name.txt"
-        status=1
-        continue
-    fi
+    [ -f "$file" ] || { echo "Fichier de textes manquant : $name.txt"; status=1; continue; }
     # hunspell reports elided words whole ("l'émotionel"): keep the word after the apostrophe
     # (straight or typographic), and drop apostrophes used as quotation marks.
-    unknown=$(piece_texts "$file" | hunspell -d fr -l |
+    # The text of a piece follows the first tab of every line that is not a comment.
+    unknown=$(grep -v '^#' "$file" | grep $'\t' | cut -f2- | tr -d '\r' | hunspell -d fr -l |
         sed -E "s/^[[:alpha:]]+['’]//; s/^['’]+//; s/['’]+\$//" |
-        grep -v '^$' | sort -u | grep -vxF -f <(allowed_words) || true)
+        grep -v '^$' | sort -u | grep -vxF -f <(grep -v -e '^#' -e '^[[:space:]]*$' "$allow") || true)
     if [ -n "$unknown" ]; then
         echo "$name.txt : mots absents du dictionnaire et de la liste admise :"
         sed 's/^/  /' <<<"$unknown"

@@ -43,17 +43,12 @@ grep -q '^usage : selenarc' "$scratch/err" || fail "pas d'usage sur stderr aprè
 run 0 lieux "" --lieux "st eti"
 [ "$(head -n 1 "$scratch/out")" = "Saint-Étienne (Loire, France)" ] || fail "--lieux : $(head -n 1 "$scratch/out")"
 run 2 vide "Aucun lieu ne correspond à « qqzz »." --lieux qqzz
-run 64 vide "selenarc : option sans valeur : --lieux" --lieux
 
 # Person data that look like Qt's own options are only values.
 run 0 json "" --rapport --prenom -platform --nom Dupont "${now[@]}"
 
 # A name the window refuses.
 run 2 vide "$first_name_refused" --rapport --prenom 'Jean*' --nom Dupont "${now[@]}"
-
-# Empty file names, bytes that are not UTF-8.
-run 64 vide "selenarc : nom de fichier vide : --fichier" --rapport --fichier '' "${now[@]}"
-run 64 vide "selenarc : l'argument 3 n'est pas un texte UTF-8 valide" --rapport --prenom $'Ren\xe9' --nom Dupont
 
 # A saved person named without a folder is the data folder's.
 mkdir -p "$XDG_DATA_HOME/selenarc"

@@ -55,36 +55,6 @@ class InterpretWindowTest : public QObject {
         QVERIFY(fresh && !fresh->isVisible() && fresh->title().isEmpty());
     }
 
-    // At the narrowest the whole title stays in view beside the buttons; a short one stays centred on
-    // the strip at the design width.
-    void titleStaysReadable_data() {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<bool>("centred");
-        QTest::newRow("narrowest") << 1 << false;
-        QTest::newRow("design") << 625 << true;
-    }
-    void titleStaysReadable() {
-        QFETCH(int, width);
-        QFETCH(bool, centred);
-        for (const char* title : {"Cycle de vie", "Cycle socio-professionnel", "Cycle d'individuation"}) {
-            SetInterpretationTitle(title);
-            showInterpretation();
-            InterpretWindow* window = InterpretWindow::current();
-            window->resize(width, 400);
-            QTRY_COMPARE(window->width(), std::max(width, window->minimumWidth()));
-            auto* strip = window->findChild<QLabel*>("Label1");
-            const int buttons = window->findChild<QPushButton*>("exportPdf")->geometry().right();
-            QCOMPARE(strip->text(), QString(title));
-            const int textLeft =
-                strip->contentsMargins().left() +
-                (strip->contentsRect().width() - strip->fontMetrics().horizontalAdvance(title)) / 2;
-            QVERIFY2(textLeft > buttons, title);
-            if (QString(title) == "Cycle de vie") {  // the short title, centred when there is room
-                QCOMPARE(strip->contentsMargins().left() == 0, centred);
-            }
-        }
-    }
-
     // "Imprimer" onto a PDF printer prints the whole text although its first line was selected;
     // "Exporter en PDF..." adds ".pdf" when missing. A cancelled choice does nothing; an unusable printer
     // ends silently; a failure to export is reported and leaves nothing half-written.
@@ -97,7 +67,6 @@ class InterpretWindowTest : public QObject {
         QTest::newRow("printer dialog cancelled") << true << "" << QString() << false;
         QTest::newRow("printer unusable") << true << "absent/impression.pdf" << QString() << false;
         QTest::newRow("exported, suffix added") << false << "été.2024" << QString("été.2024.pdf") << false;
-        QTest::newRow("export cancelled") << false << "" << QString() << false;
         QTest::newRow("export to a missing folder") << false << "absent/sortie.pdf" << QString() << true;
     }
     void output() {

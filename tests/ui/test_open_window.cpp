@@ -92,14 +92,6 @@ class OpenWindowTest : public QObject {
         QCOMPARE(questions_, 0);
         QCOMPARE(changeQuestions_, 1);  // "Ouvrir" after the changes, not after the save
     }
-
-    // One window, its list filled only when created.
-    void oneWindowListedOnce() {
-        QListWidget* list = openList();
-        QFile(home_->filePath("selenarc/a#b.atl")).open(QIODevice::WriteOnly);
-        QCOMPARE(openList(), list);
-        QCOMPARE(list->count(), 0);
-    }
 };
 
 QTEST_MAIN(OpenWindowTest)
