@@ -108,15 +108,6 @@ class AssemblyTest : public QObject {
                                      << preparatory.arg("07/09/2014");
         QTest::newRow("unknown leading sign") << soliLunar(&RunState::CycleNewMoonSign, 0) << "l’occurrence"
                                               << "l’occurrence\u00A0: .\r\n\r\n\r\nVous êtes en phase";
-        ParagraphSet typed = keyed();
-        typed["B1"] = "L'élan d'abord ; le reste ensuite... ";
-        typed["J-year-6"] = "Un cycle de 12 ans : 'Pourquoi ?'";
-        QTest::newRow("pieces in French typography")
-            << QString::fromStdString(SoliLunarText(kSample, typed)) << "L’élan"
-            << "L’élan d’abord\u202F; le reste ensuite…\r\n\r\nPhases";
-        QTest::newRow("planet pieces in French typography")
-            << QString::fromStdString(JupiterText({0, 0, 0, {}, {}, 0, 0, 0, 9, 5, 6}, typed)) << "Un cycle"
-            << "Un cycle de 12\u00A0ans\u00A0: «\u202FPourquoi\u202F?\u202F»\r\n";
         QTest::newRow("no cycle today") << soliLunar(&RunState::CurrentLunarCycle, -1) << "<L4>"
                                         << "<L4>\r\n\r\nVous êtes en phase";
 
