@@ -88,7 +88,6 @@ class RimLabelsTest : public QObject {
         QTest::addColumn<int>("dayShift");
         QTest::addColumn<QString>("cycle");
         QTest::newRow("before the first new moon") << 1 << -1 << "avant le cycle préparatoire";
-        QTest::newRow("day before the second") << 5 << -1 << "dans le cycle préparatoire";
         QTest::newRow("second new moon") << 5 << 0 << "dans le 1er cycle";
         QTest::newRow("day before the last") << 21 << -1 << "dans le 4ème cycle";
         QTest::newRow("last new moon") << 21 << 0 << "après le 4ème cycle";
