@@ -22,7 +22,6 @@ class BirthMomentTest : public QObject {
         QTest::newRow("west, universal next day")
             << u"28/02/2024"_s << u"20h00"_s << 0 << u"28/02/2024 | 29/02/2024 08h00"_s;
         QTest::newRow("no 31 February") << u"31/02/1950"_s << u"12h00"_s << 12 << QString();
-        QTest::newRow("empty date") << QString() << u"12h00"_s << 12 << QString();
     }
     void read() {
         QFETCH(QString, date);
@@ -92,8 +91,6 @@ class BirthMomentTest : public QObject {
             readBirthMomentAt(date.toStdString(), time.toStdString(), place, HourChoice(choice));
         QString got = QString::fromStdString(reading.message);
         if (const auto& birth = reading.moment) {
-            QCOMPARE(birth->clock.placeName, "Lieu (France)");
-            QCOMPARE(birth->clock.timeZoneId, zoneId);
             got = QString::fromStdString(formatDayMonthYearTime(birth->universal)) +
                   u" +%1 s | %2 | "_s.arg(birth->extraSeconds.count()).arg(birth->clock.utcOffset.count()) +
                   QString::fromStdString(std::string(offsetKindName(birth->clock.kind)));
@@ -106,10 +103,8 @@ class BirthMomentTest : public QObject {
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("row");
         QTest::newRow("Paris mean time") << 561 << 12;
-        QTest::newRow("Brest mean time") << -1077 << 12;
         QTest::newRow("central Europe") << 3600 << 13;
         QTest::newRow("India, half an hour") << 19800 << 18;
-        QTest::newRow("Marquesas, half an hour west") << -34200 << 3;
         QTest::newRow("Kiribati, beyond the list") << 50400 << 25;
     }
     void nearestRow() {

@@ -56,8 +56,6 @@ class EphemerisReaderTest : public QObject {
         QTest::newRow("same date, first and last minute, comment")
             << u"20/03/2000D1 00:00\r\n20/03/2000R2 23:59\r\n21/03/2000D3 entrée"_s
             << "20/03/2000 00h00:1, 20/03/2000 23h59:2, 21/03/2000:3";
-        QTest::newRow("CR only") << u"21/03/1950D1\r20/04/1950R2\r\r21/05/1950D3"_s
-                                 << "21/03/1950:1, 20/04/1950:2, 21/05/1950:3";
         QTest::newRow("Moon skips a sign (a line missing)")
             << u"21/03/1950D1\r\n20/04/1950D3"_s
             << "ligne 2 : entrée en Gémeaux après Bélier (attendu : Taureau) ; une ligne manque ou est "

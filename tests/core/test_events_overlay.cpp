@@ -23,7 +23,6 @@ class EventsOverlayTest : public QObject {
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<int>("drawn");             // cycle on the dial; 0: none drawn yet
         QTest::addColumn<QStringList>("expected");  // names plotted in order, or messages
-        QTest::newRow("all empty") << QStringList{} << 2 << QStringList{};
         QTest::newRow("rows in order, gaps skipped, names trimmed")
             << QStringList{"14/07/1975|  Anne  ", "|ignored name", "  |blank date", "03/03/1921|"} << 2
             << QStringList{"Anne", ""};

@@ -22,8 +22,6 @@ class FrenchTypographyTest : public QObject {
             "nous demandons~: «_Dans quel Signe se trouve ton Soleil_?_», nous");
         row("elision inside single quotes", "il dit 'c'est l'heure' puis", "il dit «_c’est l’heure_» puis");
         row("double quotes", "le \"moi\" et le \"nous\".", "le «_moi_» et le «_nous_».");
-        row("double quotes with blanks inside", "le \" moi \" et", "le «_moi_» et");
-        row("guillemets with plain blanks", "Comme être « séparé » il", "Comme être «_séparé_» il");
         row("guillemets without blanks", "là où il dit «moi», elle", "là où il dit «_moi_», elle");
         row("high punctuation, blank typed", "le jour ; la nuit ! Pourquoi ?",
             "le jour_; la nuit_! Pourquoi_?");
@@ -40,11 +38,9 @@ class FrenchTypographyTest : public QObject {
         row("number without unit", "aux nombres 12 et 7, en cycle 5, vers 12, 24 ans",
             "aux nombres 12 et 7, en cycle 5, vers 12, 24~ans");
         row("unit only as a whole word", "à 3 anses, 2 mots, 3 h", "à 3 anses, 2 mots, 3~h");
-        row("digits of a word", "le A320 ans", "le A320 ans");
         row("ellipsis", "Né(e) après la pleine lune... et", "Né(e) après la pleine lune… et");
         row("list item", "\r\n- La Nouvelle Lune\r\n- Le Premier - quartier",
             "\r\n–~La Nouvelle Lune\r\n–~Le Premier - quartier");
-        row("hyphen inside a line", "soli-lunaire - vraiment", "soli-lunaire - vraiment");
         row("line start keeps its mark bare", "\r\n? suite\r\n: fin", "\r\n? suite\r\n: fin");
         row("blanks that end a line go", "fin.  \r\nSuite. \r\n  \r\n  retrait. ",
             "fin.\r\nSuite.\r\n  \r\n  retrait.");

@@ -40,12 +40,10 @@ class JulianDayTest : public QObject {
         QTest::newRow("capital H, nothing after h") << "01/01/1950 à 12H" << 2433283.0 << "";
         QTest::newRow("blank and sign in fields") << " 1/+1/ 1950  à 12h00" << 2433283.0 << "";
         QTest::newRow("month 13 is next january") << "01/13/1950 à 0h00" << 2433647.5 << "";
-        QTest::newRow("half minute to even, down") << "01/01/1950 à 12h00.5" << 2433283.0 << "";
         QTest::newRow("half minute to even, up") << "01/01/1950 à 12h31.5" << 2433283.02222 << "";
         QTest::newRow("day letters") << "xx/01/1950" << 0.0 << "le jour";
         QTest::newRow("month letters") << "01/xx/1950" << 0.0 << "le mois";
         QTest::newRow("year missing") << "01/01/ à 12h00" << 0.0 << "l'année";
-        QTest::newRow("year beyond int") << "01/01/99999999999" << 0.0 << "l'année";
         QTest::newRow("one minute digit, capital H") << "01/01/1950 à 12H5" << 0.0 << "l'horaire";
         QTest::newRow("hour letters") << "01/01/1950 à 1xh30" << 0.0 << "l'heure";
         QTest::newRow("minute letters") << "01/01/1950 à 12h3x" << 0.0 << "les minutes";
@@ -67,12 +65,9 @@ class JulianDayTest : public QObject {
         QTest::addColumn<double>("jd");
         QTest::addColumn<QString>("expected");
         QTest::newRow("1950 noon") << 2433283.0 << "01/01/1950 à 12h00mn00s";
-        QTest::newRow("thirty seconds") << 2433283.0 + 30.0 / 86400 << "01/01/1950 à 12h00mn30s";
         QTest::newRow("lower bound itself") << 260423.5 << "01/01/-4000 à 00h00mn00s";
-        QTest::newRow("upper bound itself") << 2634531.5 << "01/01/2501 à 00h00mn00s";
         QTest::newRow("carry into next day") << 2433283.5 - 1e-7 << "02/01/1950 à 00h00mn00s";
         QTest::newRow("above range") << 2634532.0 << "01/01/2501 à 0h00";
-        QTest::newRow("below range") << 260000.0 << "01/01/-4000 à 0h00";
         QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "01/01/-4000 à 0h00";
     }
     void writesDateTimeTexts() {
@@ -115,10 +110,8 @@ class JulianDayTest : public QObject {
     void minute_data() {
         QTest::addColumn<double>("jd");
         QTest::addColumn<QString>("expected");  // "JJ/MM/AAAA HHhMM|messages"
-        QTest::newRow("seconds dropped") << 2451545.0 + 59.0 / 86400 << "01/01/2000 12h00|0";
         QTest::newRow("a hair before midnight") << 2451544.4999999 << "01/01/2000 00h00|0";
         QTest::newRow("last Julian day, proleptic") << 2299160.25 << "04/10/1582 18h00|0";
-        QTest::newRow("29 February 1500 runs over") << 2268991.5 << "01/03/1500 00h00|0";
         QTest::newRow("past the high bound") << 3e6 << "01/01/2501 00h00|1";
     }
     void minute() {

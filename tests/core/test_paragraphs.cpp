@@ -100,8 +100,6 @@ class ParagraphsTest : public QObject {
             << QByteArray("clé\ta\n")
             << "1 : la clé ne doit contenir que des lettres sans accent, des chiffres et des tirets.";
         QTest::newRow("tabs") << QByteArray("I\t\t") << "1 : une seconde tabulation se trouve dans le texte.";
-        QTest::newRow("lone CR ends the line")
-            << QByteArray("I\ta\rb") << "2 : il manque la tabulation entre la clé et le texte.";
         QTest::newRow("control") << QByteArray("I\ta\x01b")
                                  << "1 : le texte contient un caractère de contrôle.";
         QTest::newRow("Latin-1 e acute") << QByteArray("I1\tt\xE9t\xE9\n") << "1 : " + utf8;

@@ -257,63 +257,6 @@ class PersonFileTest : public QObject {
             QCOMPARE(bytesOf(target), before);
         }
     }
-
-    void unreadableFiles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size");  // -1: a folder
-        QTest::addColumn<QString>("error");
-        QTest::newRow("folder") << "a#b.atl" << -1 << "dossier";
-        QTest::newRow("too large") << "a#b.atl" << int(kMaxPersonFileBytes) + 1 << "volumineux";
-        QTest::newRow("at the limit") << "a#b.atl" << int(kMaxPersonFileBytes) << "";
-        QTest::newRow("no hash") << "ab.atl" << 10 << "Prénom#Nom.atl";
-    }
-    void unreadableFiles() {
-        QFETCH(QString, name);
-        QFETCH(int, size);
-        QFETCH(QString, error);
-        const fs::path file = root_ / name.toStdString();
-        size < 0 ? void(fs::create_directory(file))
-                 : writeBytes(file, "DNA=" + std::string(std::size_t(size) - 4, 'x'));
-        std::string message;
-        QCOMPARE(readPersonFile(file, message).has_value(), error.isEmpty());
-        QVERIFY2(QString::fromStdString(message).contains(error), message.c_str());
-    }
-
-    // Sorted without regard to case or accents; only "*.atl" files (any case) with a "#"; the last name
-    // stops at its first ".".
-    void listing() {
-        for (const char* name : {"Zoé#Martin.atl", "émile#Durand.ATL", "adam.x#Smith.atl", "Bob#a_b.c.atl",
-                                 "NoHash.atl", "x#y.txt", "#.atl", "Jean#Dupont.atl.tmp"}) {
-            writeBytes(root_ / pathFromUtf8(name), "DNA=\r\n");
-        }
-        fs::create_directory(root_ / "Dir#Dir.atl");
-        QStringList shown;
-        for (const auto& entry : listPersonFiles(root_)) {
-            shown << QString::fromStdString(entry.display + "|" + entry.fileName);
-        }
-        QCOMPARE(shown, QStringList({" |#.atl", "adam.x Smith|adam.x#Smith.atl", "Bob a b|Bob#a_b.c.atl",
-                                     "émile Durand|émile#Durand.ATL", "Zoé Martin|Zoé#Martin.atl"}));
-        QVERIFY(listPersonFiles(root_ / "missing").empty());
-    }
-
-    void dataFolder_data() {
-        QTest::addColumn<QString>("base");  // relative, "*" being a file; empty for a blank base
-        QTest::addColumn<bool>("usable");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("blank base") << "" << true << "program/selenarc";
-        QTest::newRow("nothing can be created") << "*" << false << "*/selenarc";
-    }
-    void dataFolder() {
-        QFETCH(QString, base);
-        QFETCH(bool, usable);
-        QFETCH(QString, folder);
-        writeBytes(root_ / "*", "x");
-        const std::string b = base.isEmpty() ? "   " : (root_ / base.toStdString()).string();
-        const DataFolder made = prepareDataFolder(b, root_ / (usable ? "program" : "*"));
-        QCOMPARE(made.usable, usable);
-        QCOMPARE(made.path, root_ / folder.toStdString());
-        QCOMPARE(fs::is_directory(made.path), usable);
-    }
 };
 
 QTEST_GUILESS_MAIN(PersonFileTest)

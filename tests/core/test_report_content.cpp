@@ -73,31 +73,6 @@ class ReportContentTest : public QObject {
         QCOMPARE(interpretationSubject({"Jean ", " Dupont", "", "", 0, {}, {}, HourChoice::None}, today),
                  "Jean Dupont, interprétation du " + formatDayMonthYear(today));
     }
-
-    // Each cycle from its two new moons, an age not above 0 (before birth) left out, the mark on the
-    // shown cycle; entries beyond the 21 rows ignored.
-    void lunarLines() {
-        SoliLunarResult lunar;
-        lunar.cycleEntries = {"Cycle prép.", "1er cycle"};
-        for (auto [row, date, age] :
-             {std::tuple{1, "1937/10/14", -13}, {5, "1962/11/05", 12}, {9, "1992/12/01", 42}}) {
-            lunar.cycle.table.LifeDateText[row] = date;
-            lunar.cycle.table.PhaseAge[row] = static_cast<int16_t>(age);
-        }
-        QCOMPARE(joined(lunarCycleLines(lunar, 2)),
-                 "Cycle prép. — du 14/10/1937 au 05/11/1962 (12 ans)\n1er cycle — du "
-                 "05/11/1962 (12 ans) au 01/12/1992 (42 ans) (cadran ci-dessus)\n");
-        lunar.cycleEntries.resize(9, "trop");
-        QCOMPARE(lunarCycleLines(lunar, 1).size(), 5u);
-    }
-
-    // A count past the twelve rows stops at the last row; names trimmed, times left out.
-    void events() {
-        EventPlot plot{40, {}, {}};
-        plot.EventDates[12] = makeDateTime(2000, 1, 1, 12, 30);
-        plot.EventNames[12] = "  An 2000 ";
-        QCOMPARE(joined(eventLines(plot)).section('\n', 11), "01/01/2000 : An 2000\n");
-    }
 };
 
 QTEST_GUILESS_MAIN(ReportContentTest)

@@ -1,9 +1,6 @@
 #include <QtTest>
-#include <sstream>
 
 #include "app/command_line.h"
-#include "app/report_command.h"
-#include "app/session.h"
 #include "calendar/entry_checks.h"
 
 using namespace selenarc;
@@ -34,11 +31,8 @@ class ReportOptionsTest : public QObject {
         const auto report = [](QByteArrayList rest) { return QByteArrayList{"--rapport"} + rest; };
         QTest::newRow("none") << QByteArrayList{} << ProgramMode::Window << "";
         QTest::newRow("--help") << QByteArrayList{"--help"} << ProgramMode::Help << "";
-        QTest::newRow("--version") << QByteArrayList{"--version"} << ProgramMode::Version << "";
         QTest::newRow("help and more")
             << QByteArrayList{"-h", "x"} << ProgramMode::Refused << "option inconnue : x";
-        QTest::newRow("Qt's option") << QByteArrayList{"-platform", "offscreen"} << ProgramMode::Refused
-                                     << "option inconnue : -platform";
         QTest::newRow("-platform as a name")
             << report({"--prenom", "-platform", "--nom", "Dupont"}) << ProgramMode::Report << "-platform";
         QTest::newRow("empty --fichier")
@@ -47,8 +41,6 @@ class ReportOptionsTest : public QObject {
             << report({"--prenom", "Zo\xc3\xa9 \xf0\x9d\x84\x9e"}) << ProgramMode::Report << "Zoé 𝄞";
         const QString notUtf8 = "l'argument 3 n'est pas un texte UTF-8 valide";
         QTest::newRow("Latin-1") << report({"--prenom", "Ren\xe9"}) << ProgramMode::Refused << notUtf8;
-        QTest::newRow("not UTF-8, not an option") << QByteArrayList{"\xff"} << ProgramMode::Refused
-                                                  << "l'argument 1 n'est pas un texte UTF-8 valide";
         QTest::newRow("missing value")
             << report({"--prenom"}) << ProgramMode::Refused << "option sans valeur : --prenom";
         for (const QByteArray zone : {"26", "+1"}) {
@@ -77,49 +69,6 @@ class ReportOptionsTest : public QObject {
         QCOMPARE(QString::fromStdString(mode == ProgramMode::Report ? command.report.person.firstName
                                                                     : command.error),
                  detail);
-    }
-
-    // The report from parsed options: its status, whether standard output got the JSON, and the
-    // message on standard error. A saved person named without a folder is looked for in the data folder.
-    void runReport_data() {
-        QTest::addColumn<QByteArrayList>("arguments");
-        QTest::addColumn<bool>("pdfWritten");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<bool>("json");
-        QTest::addColumn<QString>("message");
-        const QByteArrayList jean{"--prenom", "Jean", "--nom", "Dupont"};
-        QTest::newRow("report") << jean << true << kReportOk << true << "";
-        QTest::newRow("PDF not written") << jean << false << kReportOutputFailed << false << "PDF refusé";
-        QTest::newRow("both names refused: the first name's message")
-            << QByteArrayList{"--prenom", "J.", "--nom", "D,"} << true << kReportCheckFailed << false
-            << kFirstNameForbiddenMessage;
-        QTest::newRow("file named with its folder")
-            << QByteArrayList{"--fichier", "./Zoé#Dupont.atl"} << true << kReportCheckFailed << false << "";
-    }
-    void runReport() {
-        QFETCH(QByteArrayList, arguments);
-        QFETCH(bool, pdfWritten);
-        QFETCH(int, status);
-        QFETCH(bool, json);
-        QFETCH(QString, message);
-        QTemporaryDir data;
-        QFile file(data.filePath("Zoé#Dupont.atl"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("DNA=14/07/1975\r\nHNA=08h45\r\n") > 0);
-        file.close();
-        auto parsed =
-            parseReportOptions(words(arguments + QByteArrayList{"--aujourdhui", "06/12/2026 10h30"}));
-        QVERIFY(parsed.options);
-        parsed.options->dataFolder = data.path().toStdString();
-        std::ostringstream out, err;
-        const ReportExtra pdf = [pdfWritten](Session&, const ReportOptions&, std::ostream& reasons) {
-            reasons << (pdfWritten ? "" : "PDF refusé\n");
-            return pdfWritten;
-        };
-        const int got = selenarc::runReport(*parsed.options, SELENARC_SOURCE_DIR "/data", {}, out, err, pdf);
-        QCOMPARE(got, status);
-        QCOMPARE(out.str().starts_with("{\"BirthUT\""), json);
-        QVERIFY(json || out.str().empty());
-        QVERIFY2(message.isEmpty() || err.str() == message.toStdString() + "\n", err.str().c_str());
     }
 };
 

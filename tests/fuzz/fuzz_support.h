@@ -46,6 +46,10 @@ inline MessageSink collectInto(std::vector<Message>& messages) {
     return [&messages](const Message& message) { messages.push_back(message); };
 }
 
+// A reader that refused its input must say why with `prefix` (naming file and line); true then.
+template <class Read>
+bool refusedWith(const Read& read, const std::string& error, std::string_view prefix);
+
 // Targets registered in the replay build, by corpus folder name.
 inline std::map<std::string, Target>& registeredTargets() {
     static std::map<std::string, Target> targets;
@@ -57,6 +61,12 @@ inline std::map<std::string, Target>& registeredTargets() {
 // The detail is built only when the condition fails.
 #define FUZZ_EXPECT(condition, detail) \
     ((condition) ? void() : ::selenarc::fuzz::reportFinding(#condition, __FILE__, __LINE__, (detail)))
+
+template <class Read>
+bool selenarc::fuzz::refusedWith(const Read& read, const std::string& error, std::string_view prefix) {
+    FUZZ_EXPECT(bool(read) != error.starts_with(prefix), error);
+    return !read;
+}
 
 #ifdef SELENARC_FUZZ_REPLAY
 #define SELENARC_FUZZ_TARGET(corpusName, function)            \
